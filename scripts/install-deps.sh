@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs, with apt, everything Velmora and Corvid need to build, run and test
+# on Debian 12. Safe to run again: when every package is present it says nothing.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev
+  # Qt 6: widgets, OpenGL widgets, multimedia, translations, Designer forms
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n qt6-l10n-tools
+  libqt6svg6 qt6-qpa-plugins qt6-wayland
+  # sound back end for Qt Multimedia
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # OpenGL, GLU, freeglut, Mesa and a virtual display for rendering tests
+  libgl-dev libglu1-mesa-dev freeglut3-dev libgl1-mesa-dri libglx-mesa0 mesa-utils
+  xvfb xauth
+  # tests and benchmarks
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # fonts: Chinese texts and the 3D lettering
+  fonts-noto-cjk fonts-liberation fonts-liberation2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
