@@ -1,0 +1,31 @@
+#pragma once
+// Turns one line of a program file into one checked statement, or into
+// nothing. Words a line leaves out are filled from the values carried over
+// from earlier lines; at the first rule that fails, one message names the
+// line and the fault.
+#include "app/Process.h"
+#include "platform/Prompter.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+// What one read of a file carries from line to line.
+struct SCarriedState {
+    std::string code;
+    std::string p, q, x, z, i, k, r, f, s, t;
+    int counter = 0; // number of the last line that got a number
+};
+
+class CLineChecker {
+public:
+    explicit CLineChecker(CPrompter& prompter) : m_prompter(prompter) {}
+
+    std::unique_ptr<CProcess> CheckLine(std::string_view line, SCarriedState& state);
+
+    // The same without any message: for the writer, which tries lines out.
+    static std::unique_ptr<CProcess> CheckQuietly(std::string_view line, SCarriedState& state);
+
+private:
+    CPrompter& m_prompter;
+};

@@ -1,0 +1,88 @@
+#include "app/Process.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace {
+constexpr std::size_t Index(EWord word) { return static_cast<std::size_t>(word); }
+} // namespace
+
+CProcess::CProcess(int lineNumber, std::string_view code, std::string_view p, std::string_view q,
+                   std::string_view x, std::string_view z, std::string_view i, std::string_view k,
+                   std::string_view r, std::string_view f, std::string_view s, std::string_view t,
+                   std::string_view auxCode, int listIndex)
+    : m_nLineNumber(lineNumber), m_nListIndex(listIndex)
+{
+    const std::array<std::string_view, kTexts> texts{code, p, q, x, z, i, k, r, f, s, t, auxCode};
+    std::size_t total = 0;
+    for (auto text : texts)
+        total += text.size();
+    m_text.reserve(total);
+    for (std::size_t n = 0; n < kTexts; ++n) {
+        m_text.append(texts[n]);
+        m_end[n] = static_cast<std::uint32_t>(m_text.size());
+    }
+}
+
+std::string_view CProcess::Get(EWord word) const
+{
+    std::size_t n = Index(word);
+    std::size_t begin = n == 0 ? 0 : m_end[n - 1];
+    return std::string_view(m_text).substr(begin, m_end[n] - begin);
+}
+
+void CProcess::Set(EWord word, std::string_view text)
+{
+    std::size_t n = Index(word);
+    std::size_t begin = n == 0 ? 0 : m_end[n - 1];
+    std::size_t oldSize = m_end[n] - begin;
+    m_text.replace(begin, oldSize, text);
+    const auto delta = static_cast<std::int64_t>(text.size()) - static_cast<std::int64_t>(oldSize);
+    for (std::size_t m = n; m < kTexts; ++m)
+        m_end[m] = static_cast<std::uint32_t>(m_end[m] + delta);
+}
+
+bool CProcess::SameStatement(const CProcess& other) const
+{
+    return m_nLineNumber == other.m_nLineNumber && m_text == other.m_text && m_end == other.m_end;
+}
+
+double WordValue(std::string_view word)
+{
+    if (word.size() <= 1)
+        return 0.0;
+    // Only a plain decimal prefix counts: no hex, inf or nan.
+    std::size_t i = 1;
+    while (i < word.size() && std::isspace(static_cast<unsigned char>(word[i])))
+        ++i;
+    std::size_t begin = i;
+    if (i < word.size() && (word[i] == '+' || word[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < word.size() && std::isdigit(static_cast<unsigned char>(word[i])))
+        ++i, ++digits;
+    if (i < word.size() && word[i] == '.') {
+        ++i;
+        while (i < word.size() && std::isdigit(static_cast<unsigned char>(word[i])))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return 0.0;
+    if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
+        std::size_t e = i + 1;
+        if (e < word.size() && (word[e] == '+' || word[e] == '-'))
+            ++e;
+        if (e < word.size() && std::isdigit(static_cast<unsigned char>(word[e]))) {
+            while (e < word.size() && std::isdigit(static_cast<unsigned char>(word[e])))
+                ++e;
+            i = e;
+        }
+    }
+    // from_chars ignores the locale, which a desktop session may have set to
+    // one with a decimal comma; it takes no '+', so skip that first.
+    if (word[begin] == '+')
+        ++begin;
+    double value = 0.0;
+    std::from_chars(word.data() + begin, word.data() + i, value);
+    return value;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// One program statement. Words are kept as text, address letter included
+// (X20.5, U-2), exactly as read or typed; numbers are taken from them only
+// where needed.
+//
+// All twelve texts share one buffer: a program of a million statements must
+// stay within a few hundred bytes per statement, and twelve separate strings
+// alone would take that.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class EWord : std::uint8_t { Code, P, Q, X, Z, I, K, R, F, S, T, AuxCode, Count };
+
+struct SPoint {
+    double x = 0.0;
+    double z = 0.0;
+    bool operator==(const SPoint&) const = default;
+};
+
+class CProcess {
+public:
+    static constexpr std::size_t kTexts = static_cast<std::size_t>(EWord::Count);
+
+    CProcess() { m_end.fill(0); }
+    // Fields in the order programs and the editor give them.
+    CProcess(int lineNumber, std::string_view code, std::string_view p, std::string_view q,
+             std::string_view x, std::string_view z, std::string_view i, std::string_view k,
+             std::string_view r, std::string_view f, std::string_view s, std::string_view t,
+             std::string_view auxCode, int listIndex);
+
+    std::string_view Get(EWord word) const;
+    void Set(EWord word, std::string_view text);
+
+    std::string_view Code() const { return Get(EWord::Code); }
+    std::string_view AuxCode() const { return Get(EWord::AuxCode); }
+
+    // Same statement: number, codes and words (not the list index or points).
+    bool SameStatement(const CProcess& other) const;
+
+    int m_nLineNumber = 0;
+    int m_nListIndex = 0;
+    SPoint m_ptStart; // programmed start point, mm
+    SPoint m_ptEnd;   // programmed end point, mm
+
+private:
+    std::string m_text;
+    std::array<std::uint32_t, kTexts> m_end; // end offset of each text in m_text
+};
+
+// The value of a word: the text after its letter read as a decimal number,
+// longest numeric prefix; empty or non-numeric text gives 0.
+double WordValue(std::string_view word);

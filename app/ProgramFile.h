@@ -1,0 +1,27 @@
+#pragma once
+// Program files: plain text, one statement per line. Reading goes through the
+// line checker; writing produces lines that read back as the same statements.
+#include "app/VelmoraDoc.h"
+
+#include <iosfwd>
+#include <string>
+
+struct SFileResult {
+    bool ok = true;
+    std::string error; // a sentence for the user when !ok
+    int rejected = 0;  // lines the checker reported (reading only)
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0}; }
+};
+
+// Replaces the document's statements with the file's. When the file cannot be
+// opened the document is left as it was. Each faulty line is reported through
+// the document's prompter; the modified flag ends clear.
+SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path);
+// The same from any stream, for callers that hold the text already.
+SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in);
+
+// Writes every statement as one line. The file is written beside the target
+// and renamed over it, so a failed save never damages the old file.
+SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path);
+// The text that WriteProgramFile stores (LF line ends).
+std::string FormatProgram(const CVelmoraDoc& doc);

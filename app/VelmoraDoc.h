@@ -1,0 +1,80 @@
+#pragma once
+// The program document: the statement list in ascending line-number order,
+// with insert, delete and modify by line number, and the modified flag.
+#include "app/Process.h"
+#include "platform/Prompter.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Results of the editing operations; callers switch on the numbers.
+enum EDocResult : int {
+    kDocNothing = 0,
+    kDocAppended = 1,        // appended at the end (also: first statement)
+    kDocInsertedAt = 2,      // took the place of an equal number, followers renumbered
+    kDocInsertedBetween = 3, // went between two statements
+    kDocDeletedInside = 4,   // deleted a statement that had followers
+    kDocDeletedLast = 5,     // deleted the last statement
+    kDocModified = 6,
+};
+
+// A view of the document is told when the document changed as a whole.
+class CDocView {
+public:
+    virtual ~CDocView() = default;
+    virtual void OnDocumentChanged() = 0;
+};
+
+class CVelmoraDoc {
+public:
+    using StatementList = std::vector<std::unique_ptr<CProcess>>;
+    static constexpr const char* kDefaultTitle = "Halvorn数控";
+
+    explicit CVelmoraDoc(CPrompter& prompter);
+
+    // The record is handed over on success; on kDocNothing the caller keeps it.
+    int InsertStatement(std::unique_ptr<CProcess>& record, bool silent);
+    int DeleteStatement(int lineNumber, bool silent, bool renumber);
+    int ModifyStatement(std::unique_ptr<CProcess>& record);
+
+    static bool IsMotion(const CProcess& record);
+    static void ComputeEndPoint(CProcess& record);
+
+    const StatementList& Statements() const { return m_statements; }
+    bool IsEmpty() const { return m_statements.empty(); }
+    void RemoveAllStatements() { m_statements.clear(); }
+    // Appends a statement that is known to come after every stored one,
+    // without a question; the reader's fast path for a whole file.
+    void AppendInOrder(std::unique_ptr<CProcess> record);
+    void Reserve(std::size_t count) { m_statements.reserve(count); }
+
+    SPoint InitialPoint() const { return {}; }
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    // New document: the title goes back to the default, the statements stay.
+    void OnNewDocument();
+    const std::string& GetTitle() const { return m_title; }
+    const std::string& GetPathName() const { return m_pathName; }
+    // The title becomes the file's name.
+    void SetPathName(const std::string& path);
+
+    void AddView(CDocView* view);
+    void RemoveView(CDocView* view);
+    void UpdateAllViews();
+
+    CPrompter& Prompter() { return m_prompter; }
+
+private:
+    SPoint StartPointBefore(std::size_t index) const;
+    void RenumberUpward(std::size_t index);
+
+    CPrompter& m_prompter;
+    StatementList m_statements;
+    bool m_bModified = false;
+    std::string m_title = kDefaultTitle;
+    std::string m_pathName;
+    std::vector<CDocView*> m_views;
+};
