@@ -1,0 +1,41 @@
+#pragma once
+// The panel screen's clock and position texts, their colours, and the
+// values the simulation sends to the position display.
+#include "editor/LabelRules.h"
+#include "panel/PanelState.h"
+
+#include <functional>
+#include <string>
+
+struct STimeOfDay {
+    int hour = 0, minute = 0, second = 0;
+};
+using ClockSource = std::function<STimeOfDay()>;
+STimeOfDay LocalTimeOfDay();
+
+std::string FormatClock(const STimeOfDay& time);   // "%02d:%02d:%02d"
+std::string FormatPositionX(double x);             // "X %6.3f"
+std::string FormatPositionZ(double z);             // "Z %6.3f"
+
+struct SDisplayStyle {
+    SRgb background;
+    SRgb text;
+    int pointSize;
+};
+namespace panel_display {
+inline constexpr int kFontPoints = 28;
+// The clock is white on black until the first tick, then yellow on cyan.
+inline constexpr SDisplayStyle kClockStart{kRgbBlack, kRgbWhite, kFontPoints};
+inline constexpr SDisplayStyle kClockTick{{0, 255, 255}, {255, 255, 0}, kFontPoints};
+inline constexpr SDisplayStyle kPosition{kRgbBlack, kRgbWhite, kFontPoints};
+inline constexpr int kClockPeriodMs = 1000;
+} // namespace panel_display
+
+struct SDisplayPosition {
+    double x = 0.0, z = 0.0;
+};
+// Idle: the manual turret position in the chosen coordinates.
+SDisplayPosition IdleDisplayPosition(const CPanelState& state, double stockLength);
+// Machining: the interpreter's current tool-path point in the chosen coordinates.
+SDisplayPosition MachiningDisplayPosition(const CPanelState& state, double x, double z,
+                                          double stockLength);

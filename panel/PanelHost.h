@@ -1,0 +1,21 @@
+#pragma once
+// What the operator panel asks of the rest of the main window: the
+// statement editor beside it, the status bar and the frame's commands.
+#include <string>
+
+class CPanelHost {
+public:
+    virtual ~CPanelHost() = default;
+    // Gives the statement editor pane the input focus.
+    virtual void FocusEditor() = 0;
+    // The editor's type-character operation: back into the tracked field
+    // that last had the focus, then one key stroke, Shift held if asked.
+    virtual void TypeIntoEditor(char ch, bool withShift) = 0;
+    virtual void EditorModify() = 0;
+    virtual void EditorInsert() = 0;
+    virtual void EditorDelete() = 0;
+    // Pane 1 of the status bar, repainted at once.
+    virtual void ShowStatus(const std::string& text) = 0;
+    // A command of the program popup menu, handled by the frame.
+    virtual void RunCommand(int commandId) = 0;
+};

@@ -1,0 +1,88 @@
+#include "panel/PanelDisplays.h"
+#include "panel/PanelMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(FormatClock, PadsEveryFieldToTwoDigits)
+{
+    EXPECT_EQ(FormatClock({0, 0, 0}), "00:00:00");
+    EXPECT_EQ(FormatClock({7, 5, 9}), "07:05:09");
+    EXPECT_EQ(FormatClock({23, 59, 59}), "23:59:59");
+    EXPECT_EQ(FormatClock({12, 30, 0}), "12:30:00");
+}
+
+TEST(FormatPosition, UsesWidthSixAndThreeDecimals)
+{
+    EXPECT_EQ(FormatPositionX(-1.5), "X -1.500");
+    EXPECT_EQ(FormatPositionZ(12.25), "Z 12.250");
+    EXPECT_EQ(FormatPositionX(0.0), "X  0.000");
+    EXPECT_EQ(FormatPositionZ(-345.0), "Z -345.000");
+    EXPECT_EQ(FormatPositionX(0.0005), "X  0.001");
+}
+
+TEST(FormatPosition, KeepsAFarOffValueWhole)
+{
+    const std::string text = FormatPositionX(1e200);
+    EXPECT_EQ(text.substr(0, 2), "X ");
+    EXPECT_EQ(text.substr(text.size() - 4), ".000");
+    EXPECT_GT(text.size(), 200u);
+}
+
+TEST(DisplayStyles, ClockTurnsYellowOnCyanAfterTheFirstTick)
+{
+    using namespace panel_display;
+    EXPECT_EQ(kClockStart.background, kRgbBlack);
+    EXPECT_EQ(kClockStart.text, kRgbWhite);
+    EXPECT_EQ(kClockTick.background, (SRgb{0, 255, 255}));
+    EXPECT_EQ(kClockTick.text, (SRgb{255, 255, 0}));
+    EXPECT_EQ(kPosition.background, kRgbBlack);
+    EXPECT_EQ(kPosition.text, kRgbWhite);
+    EXPECT_EQ(kClockTick.pointSize, 28);
+}
+
+TEST(DisplayPosition, IdleAndMachiningInBothCoordinateSets)
+{
+    CPanelState state;
+    state.m_dTurretX = 50;
+    state.m_dTurretZ = 20;
+    SDisplayPosition p = IdleDisplayPosition(state, 200);
+    EXPECT_DOUBLE_EQ(p.x, 20);
+    EXPECT_DOUBLE_EQ(p.z, -80);
+    p = MachiningDisplayPosition(state, 100, -30, 200);
+    EXPECT_DOUBLE_EQ(p.x, 30);
+    EXPECT_DOUBLE_EQ(p.z, -275);
+    state.m_nCoordDisplay = ECoordDisplay::Relative;
+    p = IdleDisplayPosition(state, 200);
+    EXPECT_DOUBLE_EQ(p.x, 90);
+    EXPECT_DOUBLE_EQ(p.z, 165);
+    p = MachiningDisplayPosition(state, 100, -30, 200);
+    EXPECT_DOUBLE_EQ(p.x, 100);
+    EXPECT_DOUBLE_EQ(p.z, -30);
+}
+
+TEST(PopupMenu, HoldsTheFourProgramCommandsInOrder)
+{
+    auto menu = ProgramPopupMenu();
+    ASSERT_EQ(menu.size(), 4u);
+    EXPECT_EQ(menu[0].commandId, 32794);
+    EXPECT_STREQ(menu[0].caption, "新建程序&N");
+    EXPECT_EQ(menu[1].commandId, 32795);
+    EXPECT_STREQ(menu[1].caption, "从磁盘读取程序&F");
+    EXPECT_EQ(menu[2].commandId, 32796);
+    EXPECT_STREQ(menu[2].caption, "使用自带编辑器&E");
+    EXPECT_EQ(menu[3].commandId, 32797);
+    EXPECT_STREQ(menu[3].caption, "选择使用刀具补偿&T");
+}
+
+TEST(PopupMenu, OpensAtTheCursorOrFiveInFromTheCornerFromTheKeyboard)
+{
+    EXPECT_EQ(PopupMenuPosition({300, 400}, {1000, 20}), (SPanelPoint{300, 400}));
+    EXPECT_EQ(PopupMenuPosition({-1, -1}, {1000, 20}), (SPanelPoint{1005, 25}));
+    EXPECT_EQ(PopupMenuPosition({-1, 7}, {1000, 20}), (SPanelPoint{-1, 7}));
+}
+
+} // namespace
