@@ -1,0 +1,148 @@
+#include "panel/MainOperPanlView.h"
+
+#include "editor/Label.h"
+#include "panel/PanelArtwork.h"
+#include "panel/PanelKeyButton.h"
+
+#include <QContextMenuEvent>
+#include <QMap>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+QColor ToQColor(SRgb c) { return QColor(c.r, c.g, c.b); }
+
+// The cabinet's face: the two pictures under the keys and displays.
+class CCabinet : public QWidget {
+public:
+    explicit CCabinet(QWidget* parent)
+        : QWidget(parent), m_upper(panel_art::UpperArtwork()), m_lower(panel_art::LowerArtwork())
+    {
+        setObjectName(QStringLiteral("cabinet"));
+        setFixedSize(panel_layout::kWidth, panel_layout::kHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0xb8, 0xbc, 0xc2));
+        p.drawPixmap(panel_layout::kUpperArt.left, panel_layout::kUpperArt.top, m_upper);
+        p.drawPixmap(panel_layout::kLowerArt.left, panel_layout::kLowerArt.top, m_lower);
+    }
+
+private:
+    QPixmap m_upper;
+    QPixmap m_lower;
+};
+
+void ApplyStyle(CLabel& label, const SDisplayStyle& style)
+{
+    label.SetBkColor(ToQColor(style.background));
+    label.SetFontSize(style.pointSize);
+    label.SetTextColor(ToQColor(style.text));
+}
+
+} // namespace
+
+CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPrompter& prompter,
+                                     QWidget* parent)
+    : QScrollArea(parent), m_host(host), m_controller(m_state, host, sound, prompter)
+{
+    setObjectName(QStringLiteral("operatorPanel"));
+    setFrameShape(QFrame::NoFrame);
+    setWidget(new CCabinet(this));
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    m_state.m_bShift = 0;
+    m_state.m_nCoordDisplay = ECoordDisplay::Absolute;
+    m_clockLabel = MakeDisplay(panel_layout::kClockLabelId, panel_layout::kClockLabel);
+    m_xLabel = MakeDisplay(panel_layout::kXLabelId, panel_layout::kXLabel);
+    m_zLabel = MakeDisplay(panel_layout::kZLabelId, panel_layout::kZLabel);
+    ApplyStyle(*m_clockLabel, panel_display::kClockStart);
+    ShowPosition(0.0, 0.0);
+    CreateKeys();
+    connect(&m_clockTimer, &QTimer::timeout, this, &CMainOperPanlView::UpdateClock);
+    m_clockTimer.start(panel_display::kClockPeriodMs);
+    m_state.m_dTurretX = 0.0;
+    m_state.m_dTurretZ = 0.0;
+    m_state.m_bRapid = 1;
+    m_state.m_nSpindle = 0;
+    m_state.m_bCoolant = 0;
+}
+
+CMainOperPanlView::~CMainOperPanlView() { m_clockTimer.stop(); }
+
+CLabel* CMainOperPanlView::MakeDisplay(int id, const SPixRect& rect)
+{
+    auto* label = new CLabel(id, widget());
+    label->setObjectName(QStringLiteral("label%1").arg(id));
+    label->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    label->SetLabelStyle(kLabelCentre | kLabelCentreImage);
+    return label;
+}
+
+void CMainOperPanlView::CreateKeys()
+{
+    // Keys that share face numbers share the pictures, as resources would.
+    QMap<int, QPixmap> faces;
+    for (const SPanelKey& key : PanelKeys()) {
+        if (!faces.contains(key.upFace))
+            faces.insert(key.upFace, panel_art::KeyFace(key, false));
+        if (!faces.contains(key.downFace))
+            faces.insert(key.downFace, panel_art::KeyFace(key, true));
+        auto* button = new CPanelKeyButton(key.id, faces[key.upFace], faces[key.downFace], widget());
+        button->move(key.rect.left, key.rect.top);
+        const int id = key.id;
+        connect(button, &QAbstractButton::clicked, this, [this, id] { PressKey(id); });
+    }
+}
+
+CPanelKeyButton* CMainOperPanlView::Key(int id) const
+{
+    return widget()->findChild<CPanelKeyButton*>(QStringLiteral("key%1").arg(id));
+}
+
+bool CMainOperPanlView::PressKey(int id) { return m_controller.PressKey(id); }
+
+void CMainOperPanlView::ShowPosition(double x, double z)
+{
+    m_xLabel->SetText(QString::fromStdString(FormatPositionX(x)));
+    m_zLabel->SetText(QString::fromStdString(FormatPositionZ(z)));
+    ApplyStyle(*m_xLabel, panel_display::kPosition);
+    ApplyStyle(*m_zLabel, panel_display::kPosition);
+}
+
+void CMainOperPanlView::UpdateClock()
+{
+    m_clockLabel->SetText(QString::fromStdString(FormatClock(m_clock())));
+    ApplyStyle(*m_clockLabel, panel_display::kClockTick);
+}
+
+void CMainOperPanlView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QPoint global = event->globalPos();
+    ShowProgramMenu(fromKeyboard ? kKeyboardMenuRequest : SPanelPoint{global.x(), global.y()});
+    event->accept();
+}
+
+void CMainOperPanlView::ShowProgramMenu(SPanelPoint requested)
+{
+    if (m_menu)
+        m_menu->deleteLater();
+    // Owned by the top-level window, so its commands are the frame's.
+    m_menu = new QMenu(window());
+    m_menu->setObjectName(QStringLiteral("programMenu"));
+    m_menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const SMenuEntry& entry : ProgramPopupMenu()) {
+        const int id = entry.commandId;
+        QAction* action = m_menu->addAction(QString::fromUtf8(entry.caption));
+        action->setData(id);
+        connect(action, &QAction::triggered, this, [this, id] { m_host.RunCommand(id); });
+    }
+    const QPoint corner = viewport()->mapToGlobal(QPoint(0, 0));
+    const SPanelPoint at = PopupMenuPosition(requested, {corner.x(), corner.y()});
+    m_menu->popup(QPoint(at.x, at.y));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The operator panel pane: a picture of the lathe's control cabinet with its
+// screen (clock and tool position) and 76 working keys. It scrolls when the
+// pane is smaller than the cabinet, as a form does.
+#include "panel/PanelController.h"
+#include "panel/PanelDisplays.h"
+#include "panel/PanelMenu.h"
+#include "panel/PanelState.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTimer>
+
+class CLabel;
+class CPanelKeyButton;
+
+class CMainOperPanlView : public QScrollArea {
+    Q_OBJECT
+public:
+    CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPrompter& prompter,
+                      QWidget* parent = nullptr);
+    ~CMainOperPanlView() override;
+
+    // The manual state, read and written by the simulation.
+    CPanelState& State() { return m_state; }
+    const CPanelState& State() const { return m_state; }
+
+    void ShowPosition(double x, double z);
+    void UpdateClock();
+    // Tests give a fixed time; the default is the local time of day.
+    void SetClockSource(ClockSource source) { m_clock = std::move(source); }
+
+    // Runs a key as if it were clicked; false when no key has that id.
+    bool PressKey(int id);
+
+    // Opens the program popup menu; kKeyboardMenuRequest places it in the
+    // corner of the panel. Screen coordinates.
+    void ShowProgramMenu(SPanelPoint requested);
+    QMenu* ProgramMenu() const { return m_menu; }
+
+    CLabel* ClockLabel() const { return m_clockLabel; }
+    CLabel* XLabel() const { return m_xLabel; }
+    CLabel* ZLabel() const { return m_zLabel; }
+    QWidget* Cabinet() const { return widget(); }
+    CPanelKeyButton* Key(int id) const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    CLabel* MakeDisplay(int id, const SPixRect& rect);
+    void CreateKeys();
+
+    CPanelState m_state;
+    CPanelHost& m_host;
+    CPanelController m_controller;
+    ClockSource m_clock = LocalTimeOfDay;
+    CLabel* m_clockLabel = nullptr;
+    CLabel* m_xLabel = nullptr;
+    CLabel* m_zLabel = nullptr;
+    QTimer m_clockTimer;
+    QPointer<QMenu> m_menu;
+};

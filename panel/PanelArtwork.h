@@ -1,0 +1,13 @@
+#pragma once
+// The cabinet's pictures, painted at start-up: the upper face (screen frame
+// and keypad plate), the lower face (machine keys' legends, emergency-stop
+// plate, dials and hand wheel) and every key's up and pressed face.
+#include "panel/PanelKeys.h"
+
+#include <QPixmap>
+
+namespace panel_art {
+QPixmap UpperArtwork();   // 653 x 332
+QPixmap LowerArtwork();   // 653 x 345
+QPixmap KeyFace(const SPanelKey& key, bool pressed);
+} // namespace panel_art
