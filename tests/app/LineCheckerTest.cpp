@@ -64,7 +64,10 @@ const SCase kCases[] = {
     {"U and W do not stand for X and Z in a move", "G00U5W3\n", {},
      {"第1行G00代码无X续效指令，请纠正!"}},
     {"a line with G and M is an M statement with the G words", "G00X1Z2M05\n", {"1 M05 X1 Z2M05"}, {}},
-    {"an unknown M without words is passed over", "G00X1Z1\nM30\nG00X2Z2\n", {"1 G00 X1 Z1", "2 G00 X2 Z2"}, {}},
+    {"an unknown M code repeats the carried move", "G00X1Z1\nM30\nG00X2Z2\n",
+     {"1 G00 X1 Z1", "2 G00 X1 Z1", "3 G00 X2 Z2"}, {}},
+    {"an unknown M code without a carried G and without words is passed over", "M30\nG00X2Z2\n",
+     {"1 G00 X2 Z2"}, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, CheckerCase, ::testing::ValuesIn(kCases));
