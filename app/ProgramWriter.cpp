@@ -14,6 +14,9 @@
 
 namespace {
 
+// Codes whose words an M code on the same line keeps.
+constexpr const char* kMoveCodes[] = {"G00", "G01", "G32", "G02", "G03", "G90", "G94"};
+
 bool IsBare(std::string_view word) { return word.size() <= 1; }
 
 // The reader's carried text that fills an absent word of a statement with
@@ -154,7 +157,7 @@ std::vector<std::string> CProgramWriter::Candidates(const CProcess& r) const
     if (code.front() == 'M') {
         // The words of an M statement come from the G code of its line.
         // The M code stands inside a word, after the G words or before them.
-        for (const char* g : {"G00", "G01", "G32", "G02", "G03", "G90", "G94"}) {
+        for (const char* g : kMoveCodes) {
             for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
                 const std::string gWords = g + WordsFor(g, r, omit);
                 lines.push_back(gWords);
@@ -164,12 +167,18 @@ std::vector<std::string> CProgramWriter::Candidates(const CProcess& r) const
         }
     }
     lines.push_back(code + AllWords(r));
-    // Where a letter is missing, a word reaches back to the start of its
-    // line and so holds the whole line.
+    // Where a letter is missing or out of order, a word reaches back to the
+    // start of its line, or on to its end, and so holds the rest of it.
     for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
-        const std::string_view word = r.Get(static_cast<EWord>(n));
-        if (word.size() > 1)
-            lines.emplace_back(word);
+        const std::string word(r.Get(static_cast<EWord>(n)));
+        if (word.size() <= 1)
+            continue;
+        lines.push_back(word);
+        lines.push_back(code + word);
+        if (code.front() == 'M') {
+            for (const char* g : kMoveCodes)
+                lines.push_back(g + word);
+        }
     }
     return lines;
 }
