@@ -9,6 +9,7 @@
 #include "app/LineChecker.h"
 #include "app/ProgramFile.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -49,13 +50,28 @@ public:
         for (EWord word : words) {
             const std::string* carried = m_omit ? CarriedWord(*m_omit, m_code, word) : nullptr;
             if (!carried || *carried != m_record.Get(word))
-                m_line.append(m_record.Get(word));
+                Append(m_record.Get(word));
         }
     }
+    // Words cut from letters out of order can overlap (a Z word running on
+    // to an R that stands after the F): such a word joins the line where its
+    // start already ends it.
+    void MergeOverlaps() { m_merge = true; }
     const CProcess& Record() const { return m_record; }
     std::string Take() { return std::move(m_line); }
 
 private:
+    void Append(std::string_view word)
+    {
+        std::size_t overlap = 0;
+        if (m_merge) {
+            for (std::size_t k = std::min(word.size(), m_line.size()); k > 0 && overlap == 0; --k)
+                overlap = std::string_view(m_line).ends_with(word.substr(0, k)) ? k : 0;
+        }
+        m_line.append(word.substr(overlap));
+    }
+
+    bool m_merge = false;
     std::string_view m_code;
     const CProcess& m_record;
     const SCarriedState* m_omit;
@@ -95,9 +111,12 @@ void AddWordsFor(std::string_view code, CWordLine& line)
 }
 
 // The words of a statement in the order the reader takes them apart.
-std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedState* omitCarried = nullptr)
+std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedState* omitCarried = nullptr,
+                     bool mergeOverlaps = false)
 {
     CWordLine line(code, r, omitCarried);
+    if (mergeOverlaps)
+        line.MergeOverlaps();
     AddWordsFor(code, line);
     return line.Take();
 }
@@ -154,6 +173,7 @@ std::vector<std::string> CProgramWriter::Candidates(const CProcess& r) const
     // A word that ran to the end of its line only reads back when the words
     // the reader carries anyway are left out after it.
     lines.push_back(code + WordsFor(code, r, &m_reader));
+    lines.push_back(code + WordsFor(code, r, nullptr, true));
     if (code.front() == 'M') {
         // The words of an M statement come from the G code of its line.
         // The M code stands inside a word, after the G words or before them.
