@@ -26,6 +26,10 @@ public:
     // The same without any message: for the writer, which tries lines out.
     static std::unique_ptr<CProcess> CheckQuietly(std::string_view line, SCarriedState& state);
 
+    // Lines rejected with a message so far.
+    int Rejected() const { return m_nRejected; }
+
 private:
     CPrompter& m_prompter;
+    int m_nRejected = 0;
 };
