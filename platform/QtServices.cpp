@@ -56,6 +56,8 @@ void CQtKeyTyper::TypeChar(char ch, bool withShift)
     QCoreApplication::sendEvent(target, &release);
 }
 
+CQtSoundPlayer::CQtSoundPlayer(const CResourcePaths& paths) : m_paths(paths) {}
+
 CQtSoundPlayer::~CQtSoundPlayer() = default;
 
 void CQtSoundPlayer::Play(const std::string& relativePath)

@@ -50,7 +50,7 @@ public:
 
 class CQtSoundPlayer : public CSoundPlayer {
 public:
-    explicit CQtSoundPlayer(const CResourcePaths& paths) : m_paths(paths) {}
+    explicit CQtSoundPlayer(const CResourcePaths& paths);
     ~CQtSoundPlayer() override;
     void Play(const std::string& relativePath) override;
 
