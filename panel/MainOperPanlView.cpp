@@ -1,5 +1,6 @@
 #include "panel/MainOperPanlView.h"
 
+#include "app/CommandTable.h"
 #include "editor/Label.h"
 #include "panel/PanelArtwork.h"
 #include "panel/PanelKeyButton.h"
@@ -72,6 +73,13 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPro
     m_state.m_bCoolant = 0;
 }
 
+CMainOperPanlView::CMainOperPanlView(std::unique_ptr<CPanelHost> host, CSoundPlayer& sound,
+                                     CPrompter& prompter, QWidget* parent)
+    : CMainOperPanlView(*host, sound, prompter, parent)
+{
+    m_ownedHost = std::move(host);
+}
+
 CMainOperPanlView::~CMainOperPanlView() { m_clockTimer.stop(); }
 
 CLabel* CMainOperPanlView::MakeDisplay(int id, const SPixRect& rect)
@@ -136,10 +144,11 @@ void CMainOperPanlView::ShowProgramMenu(SPanelPoint requested)
     m_menu = new QMenu(window());
     m_menu->setObjectName(QStringLiteral("programMenu"));
     m_menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const SMenuEntry& entry : ProgramPopupMenu()) {
-        const int id = entry.commandId;
-        QAction* action = m_menu->addAction(QString::fromUtf8(entry.caption));
+    for (const SMenuEntry& entry : Commands::ProgramPopup()) {
+        const int id = entry.id;
+        QAction* action = m_menu->addAction(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
         action->setData(id);
+        action->setEnabled(m_host.IsCommandEnabled(id));
         connect(action, &QAction::triggered, this, [this, id] { m_host.RunCommand(id); });
     }
     const QPoint corner = viewport()->mapToGlobal(QPoint(0, 0));

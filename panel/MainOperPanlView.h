@@ -12,6 +12,8 @@
 #include <QScrollArea>
 #include <QTimer>
 
+#include <memory>
+
 class CLabel;
 class CPanelKeyButton;
 
@@ -20,7 +22,12 @@ class CMainOperPanlView : public QScrollArea {
 public:
     CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPrompter& prompter,
                       QWidget* parent = nullptr);
+    // The same, keeping the host for as long as the panel lives.
+    CMainOperPanlView(std::unique_ptr<CPanelHost> host, CSoundPlayer& sound,
+                      CPrompter& prompter, QWidget* parent = nullptr);
     ~CMainOperPanlView() override;
+
+    QSize sizeHint() const override { return {panel_layout::kWidth, panel_layout::kHeight}; }
 
     // The manual state, read and written by the simulation.
     CPanelState& State() { return m_state; }
@@ -52,6 +59,7 @@ private:
     CLabel* MakeDisplay(int id, const SPixRect& rect);
     void CreateKeys();
 
+    std::unique_ptr<CPanelHost> m_ownedHost;
     CPanelState m_state;
     CPanelHost& m_host;
     CPanelController m_controller;

@@ -18,4 +18,6 @@ public:
     virtual void ShowStatus(const std::string& text) = 0;
     // A command of the program popup menu, handled by the frame.
     virtual void RunCommand(int commandId) = 0;
+    // Whether anyone takes the command; the menu shows the others disabled.
+    virtual bool IsCommandEnabled(int /*commandId*/) const { return true; }
 };

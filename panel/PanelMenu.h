@@ -1,14 +1,6 @@
 #pragma once
-// The program popup menu that a right click on the panel opens, and where
-// it opens.
-#include <span>
-
-struct SMenuEntry {
-    int commandId;
-    const char* caption;   // "&" marks the mnemonic
-};
-
-std::span<const SMenuEntry> ProgramPopupMenu();
+// Where the program popup menu (Commands::ProgramPopup) opens when the panel
+// is right-clicked.
 
 struct SPanelPoint {
     int x = 0, y = 0;

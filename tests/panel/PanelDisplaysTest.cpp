@@ -64,20 +64,6 @@ TEST(DisplayPosition, IdleAndMachiningInBothCoordinateSets)
     EXPECT_DOUBLE_EQ(p.z, -30);
 }
 
-TEST(PopupMenu, HoldsTheFourProgramCommandsInOrder)
-{
-    auto menu = ProgramPopupMenu();
-    ASSERT_EQ(menu.size(), 4u);
-    EXPECT_EQ(menu[0].commandId, 32794);
-    EXPECT_STREQ(menu[0].caption, "新建程序&N");
-    EXPECT_EQ(menu[1].commandId, 32795);
-    EXPECT_STREQ(menu[1].caption, "从磁盘读取程序&F");
-    EXPECT_EQ(menu[2].commandId, 32796);
-    EXPECT_STREQ(menu[2].caption, "使用自带编辑器&E");
-    EXPECT_EQ(menu[3].commandId, 32797);
-    EXPECT_STREQ(menu[3].caption, "选择使用刀具补偿&T");
-}
-
 TEST(PopupMenu, OpensAtTheCursorOrFiveInFromTheCornerFromTheKeyboard)
 {
     EXPECT_EQ(PopupMenuPosition({300, 400}, {1000, 20}), (SPanelPoint{300, 400}));
