@@ -209,7 +209,7 @@ void HandWheel(QPainter& p, QPointF c, double r)
         p.setPen(QPen(kInk, i % 10 == 0 ? 1.2 : 0.7));
         p.drawLine(c + dir * inner, c + dir * (r - 2));
         if (i % 10 == 0)
-            Legend(p, QRectF(c + dir * (r - 16) - QPointF(8, 5), QSizeF(16, 10)),
+            Legend(p, QRectF(c + dir * (r - 15) - QPointF(8, 5), QSizeF(16, 10)),
                    QString::number(i), kInk, 7);
     }
     QRadialGradient disc(c - QPointF(r * 0.25, r * 0.25), r * 0.8);
@@ -217,7 +217,7 @@ void HandWheel(QPainter& p, QPointF c, double r)
     disc.setColorAt(1, QColor(0x1a, 0x1d, 0x21));
     p.setBrush(disc);
     p.setPen(QPen(QColor(0x0e, 0x10, 0x12), 1));
-    p.drawEllipse(c, r * 0.66, r * 0.66);
+    p.drawEllipse(c, r * 0.58, r * 0.58);
     const QPointF knob = c + QPointF(r * 0.38, -r * 0.30);
     QRadialGradient knobShade(knob - QPointF(2, 2), 8);
     knobShade.setColorAt(0, QColor(0xff, 0x6a, 0x4a));
