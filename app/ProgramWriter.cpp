@@ -209,6 +209,8 @@ bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) 
         return false;
     const std::string words = WordsFor(code, r);
     for (const char* g : kMoveCodes) {
+        if (tryLine(g + code + words)) // the G words inside the S word
+            return true;
         for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
             const std::string gWords = g + WordsFor(g, r, omit);
             if (tryLine(gWords) || tryLine(gWords + code + words) || tryLine(code + gWords))
