@@ -25,8 +25,9 @@
  *                            request and reply bytes in hexadecimal (two digits
  *                            a byte, no separators), fields separated by single
  *                            spaces. An empty buffer is written "-"; the reply of
- *                            a failed call is written "failed". For example:
- *                              0 220214 130002000000000000000000000000000 ...
+ *                            a failed call is written "failed". The reset of
+ *                            card 0, for example:
+ *                              0 220214 13000200000000000000000000000000 1300020000000000549c564300000000
  *   CORVID_DEVICE_DIR=<dir>  look for the device nodes in <dir> instead of /dev.
  *
  * The header compiles as C and as C++.
