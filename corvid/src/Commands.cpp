@@ -17,21 +17,32 @@ constexpr std::uint16_t kRecoveryWord = 104;
 constexpr int kCommandTries = 3;
 constexpr int kListTries = 4;
 
+// Sends a command with its 32-bit argument and gives the card's 16-bit echo.
+bool ExchangeEcho(std::uint16_t command, std::uint32_t argument, std::uint16_t& echo)
+{
+    std::uint32_t reply = 0;
+    if (ExchangeCommand(command, argument, 2, CORVID_REPLY_16, reply) != 0)
+        return false;
+    echo = static_cast<std::uint16_t>(reply & 0xFFFFu);
+    return true;
+}
+
 short SendListEntry(std::uint16_t command, std::int32_t argument)
 {
     const auto word = static_cast<std::uint32_t>(argument);
     const std::uint16_t sum = EchoSum(command, word);
     for (int attempt = 0; attempt < kListTries; ++attempt) {
-        std::uint32_t reply = 0;
-        if (ExchangeCommand(command, word, 2, CORVID_REPLY_16, reply) != 0)
+        std::uint16_t echo = 0;
+        if (!ExchangeEcho(command, word, echo))
             return CV_RC_COMM;
-        const auto echo = static_cast<std::uint16_t>(reply & 0xFFFFu);
         if (ListEntryAccepted(sum, echo))
             return CV_RC_DONE;
         if (echo == 0)
             return CV_RC_REFUSED;
-        // The card dropped part of the list; recovery makes it take the entry afresh.
-        if (ExchangeCommand(kRecoveryWord, 0, 0, CORVID_REPLY_NONE, reply) != 0)
+        // A wrong echo means the card lost step; the recovery command puts it back
+        // in step before the entry goes again.
+        std::uint32_t ignored = 0;
+        if (ExchangeCommand(kRecoveryWord, 0, 0, CORVID_REPLY_NONE, ignored) != 0)
             return CV_RC_COMM;
     }
     return CV_RC_COMM;
@@ -48,10 +59,9 @@ short SendCommand(std::uint16_t command, std::int64_t argument)
     const auto word = static_cast<std::uint32_t>(static_cast<std::int32_t>(argument));
     const std::uint16_t expected = ExpectedEcho(command, word);
     for (int attempt = 0; attempt < kCommandTries; ++attempt) {
-        std::uint32_t reply = 0;
-        if (ExchangeCommand(command, word, 2, CORVID_REPLY_16, reply) != 0)
+        std::uint16_t echo = 0;
+        if (!ExchangeEcho(command, word, echo))
             return CV_RC_COMM;
-        const auto echo = static_cast<std::uint16_t>(reply & 0xFFFFu);
         if (echo == 0)
             return CV_RC_REFUSED;
         if (echo == expected)
