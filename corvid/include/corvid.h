@@ -85,10 +85,10 @@ CORVID_API short CV_HardRst(void);
 CORVID_API short CV_SwitchtoCardNo(short card);     /* 0 to 15, else -1 */
 CORVID_API short CV_GetCurrentCardNo(void);         /* the current card index */
 CORVID_API short CV_SetDeviceIndex(short index);    /* 0 to 3, else 16 */
-CORVID_API short CV_GetIntr(unsigned short* status);
+CORVID_API short CV_GetIntr(unsigned short* status);     /* NULL gives 7 */
 CORVID_API short CV_SetIntSyncEvent(int32_t event); /* 0 or -1 withdraws the event */
-CORVID_API short CV_SetBgCommandSet(const void* set, uint32_t size);
-CORVID_API short CV_GetBgCommandResult(void* buffer, uint32_t size);
+CORVID_API short CV_SetBgCommandSet(const void* set, uint32_t size); /* -1 when size is below the set's size */
+CORVID_API short CV_GetBgCommandResult(void* buffer, uint32_t size); /* NULL with a size gives 7 */
 
 /* ---- Coordinated motion ------------------------------------------------- */
 CORVID_API short CV_MapAxis(short axis, const double* coefficients); /* X, Y, Z, A, offset */
