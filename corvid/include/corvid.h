@@ -61,7 +61,7 @@
     X(CV_RC_TOO_SLOW, 4, "synthesized velocity or acceleration too small")       \
     X(CV_RC_ARC_CHORD, 5, "arc radius smaller than half the chord")              \
     X(CV_RC_MAPPING, 6, "axis mapping cannot be inverted")                       \
-    X(CV_RC_RANGE, 7, "parameter out of range")                                  \
+    X(CV_RC_RANGE, 7, "parameter out of range, or no place for the result")   \
     X(CV_RC_NO_FILE, -2, "controller program file cannot be opened")             \
     X(CV_RC_INDEX, 16, "device index above 3")
 
