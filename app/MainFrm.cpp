@@ -197,7 +197,9 @@ QMenu* CMainFrame::createProgramPopupMenu(QWidget* parent)
 void CMainFrame::applyLayout(const TPaneLayout& layout)
 {
     m_lastLayout = layout;
-    TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width(), m_splitter->handleWidth());
+    // The splitter keeps its bars even beside a hidden pane.
+    const int bars = (m_splitter->count() - 1) * m_splitter->handleWidth();
+    TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width() - bars, 0);
     m_splitter->setSizes({widths[0], widths[1], widths[2]});
 }
 
@@ -244,6 +246,14 @@ void CMainFrame::openRecent(int index)
         return;
     if (m_commands.OpenRecent(paths[static_cast<std::size_t>(index)]))
         afterOpen();
+}
+
+bool CMainFrame::openProgramFile(const std::string& path)
+{
+    if (!m_commands.OpenRecent(path))
+        return false;
+    afterOpen();
+    return true;
 }
 
 void CMainFrame::saveProgram()
