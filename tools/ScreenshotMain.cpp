@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     CVelmoraApp app;
     if (!app.InitInstance())
         return 1;
+    // Without a window manager nothing maximises the window; do it here.
+    app.MainFrame()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
     int status = 0;
     QTimer::singleShot(2000, [&] {
