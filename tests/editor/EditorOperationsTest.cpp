@@ -22,6 +22,15 @@ protected:
         form.SetText(EField::Z, z);
         form.SetText(EField::F, f);
     }
+    // Line 10, then another line 10 with the given answer to the question.
+    SInsertOutcome InsertTenTwice(EPromptAnswer answer)
+    {
+        Compose("10", "G00", "X1", "Z1", "0");
+        form.Insert(doc, prompter, 0);
+        Compose("10", "G00", "X2", "Z2", "0");
+        prompter.Answer(answer);
+        return form.Insert(doc, prompter, 1);
+    }
 };
 
 TEST_F(EditorOperations, FirstInsertAppendsAndAdvancesTheLineNumber)
@@ -73,11 +82,7 @@ TEST_F(EditorOperations, InsertBetweenAppendsTheRowAtTheBottom)
 
 TEST_F(EditorOperations, SameNumberConfirmedRebuildsTheTable)
 {
-    Compose("10", "G00", "X1", "Z1", "0");
-    form.Insert(doc, prompter, 0);
-    Compose("10", "G00", "X2", "Z2", "0");
-    prompter.Answer(EPromptAnswer::Ok);
-    SInsertOutcome outcome = form.Insert(doc, prompter, 1);
+    SInsertOutcome outcome = InsertTenTwice(EPromptAnswer::Ok);
     EXPECT_EQ(outcome.result, kDocInsertedAt);
     EXPECT_EQ(outcome.action, ETableAction::Rebuild);
     EXPECT_EQ(Numbers(doc), (std::vector<int>{10, 11}));
@@ -85,11 +90,7 @@ TEST_F(EditorOperations, SameNumberConfirmedRebuildsTheTable)
 
 TEST_F(EditorOperations, RefusedInsertRebuildsSoNoRowIsLeftForIt)
 {
-    Compose("10", "G00", "X1", "Z1", "0");
-    form.Insert(doc, prompter, 0);
-    Compose("10", "G00", "X2", "Z2", "0");
-    prompter.Answer(EPromptAnswer::Cancel);
-    SInsertOutcome outcome = form.Insert(doc, prompter, 1);
+    SInsertOutcome outcome = InsertTenTwice(EPromptAnswer::Cancel);
     EXPECT_EQ(outcome.result, kDocNothing);
     EXPECT_EQ(outcome.action, ETableAction::Rebuild);
     EXPECT_EQ(Numbers(doc), std::vector<int>{10});
