@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -49,6 +50,14 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
             if (now && candidate && candidate->isAncestorOf(now))
                 setActivePane(candidate);
     });
+    // Panes change their check marks on their own (a mode picked with the
+    // mouse); the entries follow a moment later, as on an idle pass.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            updateCommandStates();
+    });
+    idle->start(300);
     updateCommandStates();
 }
 
