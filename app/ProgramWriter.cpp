@@ -9,10 +9,14 @@
 #include "app/LineChecker.h"
 #include "app/ProgramFile.h"
 
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
-#include <vector>
 
 namespace {
+
+// Codes whose words an M code on the same line keeps.
+constexpr const char* kMoveCodes[] = {"G00", "G01", "G32", "G02", "G03", "G90", "G94"};
 
 bool IsBare(std::string_view word) { return word.size() <= 1; }
 
@@ -46,13 +50,28 @@ public:
         for (EWord word : words) {
             const std::string* carried = m_omit ? CarriedWord(*m_omit, m_code, word) : nullptr;
             if (!carried || *carried != m_record.Get(word))
-                m_line.append(m_record.Get(word));
+                Append(m_record.Get(word));
         }
     }
+    // Words cut from letters out of order can overlap (a Z word running on
+    // to an R that stands after the F): such a word joins the line where its
+    // start already ends it.
+    void MergeOverlaps() { m_merge = true; }
     const CProcess& Record() const { return m_record; }
     std::string Take() { return std::move(m_line); }
 
 private:
+    void Append(std::string_view word)
+    {
+        std::size_t overlap = 0;
+        if (m_merge) {
+            for (std::size_t k = std::min(word.size(), m_line.size()); k > 0 && overlap == 0; --k)
+                overlap = std::string_view(m_line).ends_with(word.substr(0, k)) ? k : 0;
+        }
+        m_line.append(word.substr(overlap));
+    }
+
+    bool m_merge = false;
     std::string_view m_code;
     const CProcess& m_record;
     const SCarriedState* m_omit;
@@ -92,9 +111,12 @@ void AddWordsFor(std::string_view code, CWordLine& line)
 }
 
 // The words of a statement in the order the reader takes them apart.
-std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedState* omitCarried = nullptr)
+std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedState* omitCarried = nullptr,
+                     bool mergeOverlaps = false)
 {
     CWordLine line(code, r, omitCarried);
+    if (mergeOverlaps)
+        line.MergeOverlaps();
     AddWordsFor(code, line);
     return line.Take();
 }
@@ -117,61 +139,106 @@ bool SameCodeAndWords(const CProcess& a, const CProcess& b)
     return true;
 }
 
+// The statement in the line format: its code (or, without one, its
+// auxiliary code or its tool word) followed by its words.
+std::string PlainLine(const CProcess& r)
+{
+    if (!r.Code().empty())
+        return std::string(r.Code()) + WordsFor(r.Code(), r);
+    if (!r.AuxCode().empty())
+        return std::string(r.AuxCode()) + WordsFor(r.AuxCode(), r);
+    return std::string(r.Get(EWord::T));
+}
+
+using FTryLine = std::function<bool(const std::string&)>;
+
 class CProgramWriter {
 public:
     std::string Line(const CProcess& record);
 
 private:
-    std::vector<std::string> Candidates(const CProcess& record) const;
+    // Each offers lines in order of preference until tryLine accepts one.
+    bool TryCandidates(const CProcess& record, const FTryLine& tryLine) const;
+    bool TryCodeAndWords(const CProcess& record, const FTryLine& tryLine) const;
+    bool TryMCodeInMove(const CProcess& record, const FTryLine& tryLine) const;
+    bool TryWholeLineWords(const CProcess& record, const FTryLine& tryLine) const;
     bool ReadsBackAs(const std::string& line, const CProcess& record, SCarriedState& state) const;
 
     SCarriedState m_reader; // what the reader will carry at this point
 };
 
-std::vector<std::string> CProgramWriter::Candidates(const CProcess& r) const
+bool CProgramWriter::TryCandidates(const CProcess& r, const FTryLine& tryLine) const
+{
+    if (r.Code().empty()) {
+        // A tool statement, or an M statement the editor keeps apart. A
+        // word-less one without any code reads back from an unknown M code
+        // and a bare word at the start of a file.
+        return tryLine(PlainLine(r)) || (r.AuxCode().empty() && r.Get(EWord::T).empty() && tryLine("M00X"));
+    }
+    if (r.Code() == "G71" && r.Get(EWord::T).find('P') != std::string_view::npos &&
+        tryLine(std::string(r.Get(EWord::T)))) // the reader kept the whole line there
+        return true;
+    return TryCodeAndWords(r, tryLine) || TryMCodeInMove(r, tryLine) || tryLine(std::string(r.Code()) + AllWords(r)) ||
+           TryWholeLineWords(r, tryLine);
+}
+
+// The plain words; without the words the reader carries anyway (a word that
+// ran to the end of its line only reads back so); and with words that
+// overlap in their line joined. Each without the code where the reader
+// carries it, then with it.
+bool CProgramWriter::TryCodeAndWords(const CProcess& r, const FTryLine& tryLine) const
 {
     const std::string code(r.Code());
-    std::vector<std::string> lines;
-    if (code.empty()) {
-        // A tool statement, or an M statement the editor keeps apart.
-        const std::string aux(r.AuxCode());
-        lines.push_back(aux.empty() ? std::string(r.Get(EWord::T)) : aux + WordsFor(aux, r));
-        // A word-less statement with no code: an unknown M code and a bare
-        // word read back as exactly that at the start of a file.
-        if (aux.empty() && r.Get(EWord::T).empty())
-            lines.push_back("M00X");
-        return lines;
-    }
+    const bool carried = code == m_reader.code;
     const std::string words = WordsFor(code, r);
-    if (code == "G71" && r.Get(EWord::T).find('P') != std::string_view::npos)
-        lines.push_back(std::string(r.Get(EWord::T))); // the reader kept the whole line there
-    if (code == m_reader.code)
-        lines.push_back(words);
-    lines.push_back(code + words);
-    // A word that ran to the end of its line only reads back when the words
-    // the reader carries anyway are left out after it.
-    lines.push_back(code + WordsFor(code, r, &m_reader));
-    if (code.front() == 'M') {
-        // The words of an M statement come from the G code of its line.
-        // The M code stands inside a word, after the G words or before them.
-        for (const char* g : {"G00", "G01", "G32", "G02", "G03", "G90", "G94"}) {
-            for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
-                const std::string gWords = g + WordsFor(g, r, omit);
-                lines.push_back(gWords);
-                lines.push_back(gWords + code + words);
-                lines.push_back(code + gWords);
+    if ((carried && tryLine(words)) || tryLine(code + words))
+        return true;
+    for (const std::string& variant : {WordsFor(code, r, &m_reader), WordsFor(code, r, nullptr, true)}) {
+        if ((carried && tryLine(variant)) || tryLine(code + variant))
+            return true;
+    }
+    return false;
+}
+
+// The words of an M statement come from the G code of its line; the M code
+// stands inside a word, after the G words or before them.
+bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) const
+{
+    const std::string code(r.Code());
+    if (code.front() != 'M')
+        return false;
+    const std::string words = WordsFor(code, r);
+    for (const char* g : kMoveCodes) {
+        if (tryLine(g + code + words)) // the G words inside the S word
+            return true;
+        for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
+            const std::string gWords = g + WordsFor(g, r, omit);
+            if (tryLine(gWords) || tryLine(gWords + code + words) || tryLine(code + gWords))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Where a letter is missing or out of order, a word reaches back to the
+// start of its line, or on to its end, and so holds the rest of it.
+bool CProgramWriter::TryWholeLineWords(const CProcess& r, const FTryLine& tryLine) const
+{
+    const std::string code(r.Code());
+    for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
+        const std::string word(r.Get(static_cast<EWord>(n)));
+        if (word.size() <= 1)
+            continue;
+        if (tryLine(word) || tryLine(code + word))
+            return true;
+        if (code.front() == 'M') {
+            for (const char* g : kMoveCodes) {
+                if (tryLine(g + word))
+                    return true;
             }
         }
     }
-    lines.push_back(code + AllWords(r));
-    // Where a letter is missing, a word reaches back to the start of its
-    // line and so holds the whole line.
-    for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
-        const std::string_view word = r.Get(static_cast<EWord>(n));
-        if (word.size() > 1)
-            lines.emplace_back(word);
-    }
-    return lines;
+    return false;
 }
 
 bool CProgramWriter::ReadsBackAs(const std::string& line, const CProcess& record, SCarriedState& state) const
@@ -182,21 +249,23 @@ bool CProgramWriter::ReadsBackAs(const std::string& line, const CProcess& record
 
 std::string CProgramWriter::Line(const CProcess& record)
 {
-    const std::vector<std::string> candidates = Candidates(record);
-    for (const std::string& line : candidates) {
+    std::string chosen;
+    const bool found = TryCandidates(record, [&](const std::string& line) {
         SCarriedState trial = m_reader;
-        if (ReadsBackAs(line, record, trial)) {
-            m_reader = std::move(trial);
-            return line;
-        }
-    }
+        if (!ReadsBackAs(line, record, trial))
+            return false;
+        m_reader = std::move(trial);
+        chosen = line;
+        return true;
+    });
+    if (found)
+        return chosen;
     // No line reads back exactly (statements the reader cannot produce, such
     // as the editor's cycle codes): write the plain form, and follow what
     // the reader will make of it.
-    const std::string line = record.Code().empty() ? candidates.front()
-                                                   : std::string(record.Code()) + WordsFor(record.Code(), record);
-    CLineChecker::CheckQuietly(line, m_reader);
-    return line;
+    chosen = PlainLine(record);
+    CLineChecker::CheckQuietly(chosen, m_reader);
+    return chosen;
 }
 
 } // namespace
