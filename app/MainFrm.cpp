@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -49,6 +50,14 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
             if (now && candidate && candidate->isAncestorOf(now))
                 setActivePane(candidate);
     });
+    // Panes change their check marks on their own (a mode picked with the
+    // mouse); the entries follow a moment later, as on an idle pass.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            updateCommandStates();
+    });
+    idle->start(300);
     updateCommandStates();
 }
 
@@ -197,7 +206,9 @@ QMenu* CMainFrame::createProgramPopupMenu(QWidget* parent)
 void CMainFrame::applyLayout(const TPaneLayout& layout)
 {
     m_lastLayout = layout;
-    TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width(), m_splitter->handleWidth());
+    // The splitter keeps its bars even beside a hidden pane.
+    const int bars = (m_splitter->count() - 1) * m_splitter->handleWidth();
+    TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width() - bars, 0);
     m_splitter->setSizes({widths[0], widths[1], widths[2]});
 }
 
@@ -244,6 +255,14 @@ void CMainFrame::openRecent(int index)
         return;
     if (m_commands.OpenRecent(paths[static_cast<std::size_t>(index)]))
         afterOpen();
+}
+
+bool CMainFrame::openProgramFile(const std::string& path)
+{
+    if (!m_commands.OpenRecent(path))
+        return false;
+    afterOpen();
+    return true;
 }
 
 void CMainFrame::saveProgram()

@@ -86,6 +86,10 @@ public:
     int viewSwitchMode() const { return m_viewSwitchMode; }
     const CRecentFiles& recentFiles() const { return m_recent; }
 
+    // Reads a program file as the open command does, without its dialog
+    // (a file named on the command line). True when it was read.
+    bool openProgramFile(const std::string& path);
+
     // Enables and checks every entry as the route says.
     void updateCommandStates();
 

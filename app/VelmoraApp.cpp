@@ -45,6 +45,14 @@ bool CVelmoraApp::InitInstance()
     return true;
 }
 
+bool CVelmoraApp::ProcessCommandLine(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1))
+        if (!argument.startsWith('-'))
+            return m_frame->openProgramFile(argument.toStdString());
+    return true;
+}
+
 bool CVelmoraApp::HandlesCommand(int id) const
 {
     return id == Cmd::About || id == Cmd::FileNew;

@@ -7,9 +7,12 @@
 #include "platform/QtPrompter.h"
 #include "platform/QtServices.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class CMainFrame;
+
 class QTranslator;
 
 class CVelmoraApp : public CCommandTarget {
@@ -23,6 +26,8 @@ public:
     // Settings, translations, the main window shown maximised. False when the
     // window could not be made.
     bool InitInstance();
+    // A program file named on the command line is opened after start-up.
+    bool ProcessCommandLine(const QStringList& arguments);
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CVelmoraDoc& Document() { return m_doc; }
 

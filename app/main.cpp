@@ -2,6 +2,7 @@
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char* argv[])
 {
@@ -9,5 +10,6 @@ int main(int argc, char* argv[])
     CVelmoraApp app;
     if (!app.InitInstance())
         return 1;
+    app.ProcessCommandLine(QApplication::arguments());
     return QApplication::exec();
 }

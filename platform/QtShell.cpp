@@ -1,5 +1,7 @@
 #include "platform/QtServices.h"
 
+#include "platform/WindowRaise.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -43,14 +45,9 @@ bool CQtShell::EditorRunning() const
     return m_editorPid > 0 && ::kill(static_cast<pid_t>(m_editorPid), 0) == 0;
 }
 
-// Window managers raise a window for wmctrl or xdotool when either is there;
-// without them the running editor simply stays where it is.
-void CQtShell::BringEditorForward() const
-{
-    const QString pid = QString::number(m_editorPid);
-    if (!QStandardPaths::findExecutable("xdotool").isEmpty())
-        QProcess::startDetached("xdotool", {"search", "--pid", pid, "windowactivate"});
-}
+// Where the desktop cannot raise another program's window (Wayland), the
+// running editor stays where it is; a second one is still not started.
+void CQtShell::BringEditorForward() const { RaiseWindowsOfProcess(m_editorPid); }
 
 bool CQtShell::LaunchTextEditor()
 {

@@ -1,6 +1,7 @@
 // The panel in the real main window: its keys type into the statement
 // editor, its alarms reach the status bar and its menu reaches the frame.
 #include "app/MainFrm.h"
+#include "app/ScriptedFileChooser.h"
 #include "app/VelmoraDoc.h"
 #include "editor/GcodeEditPanelView.h"
 #include "panel/MainOperPanlView.h"
@@ -18,12 +19,6 @@
 #include <optional>
 
 namespace {
-
-class CNoFiles : public CFileChooser {
-public:
-    std::optional<std::string> ChooseOpen() override { return std::nullopt; }
-    std::optional<std::string> ChooseSave(const std::string&) override { return std::nullopt; }
-};
 
 class PanelInFrameTest : public ::testing::Test {
 protected:
@@ -50,7 +45,7 @@ protected:
 
     CScriptedPrompter prompter;
     CVelmoraDoc doc{prompter};
-    CNoFiles files;
+    CScriptedFileChooser files;
     CRecordingShell shell;
     CFixedResourcePaths paths;
     CQtKeyTyper keys;
