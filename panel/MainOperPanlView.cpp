@@ -53,6 +53,11 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPro
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setFrameShape(QFrame::NoFrame);
+    // Around a cabinet smaller than the pane: the dark of the machine's side.
+    QPalette around = viewport()->palette();
+    around.setColor(QPalette::Window, QColor(0x3b, 0x40, 0x46));
+    viewport()->setPalette(around);
+    viewport()->setAutoFillBackground(true);
     setWidget(new CCabinet(this));
     setContextMenuPolicy(Qt::DefaultContextMenu);
 
