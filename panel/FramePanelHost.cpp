@@ -67,3 +67,8 @@ QWidget* CreateOperatorPanel(CMainFrame& frame)
     return new CMainOperPanlView(std::make_unique<CFramePanelHost>(frame), services.sound,
                                  services.prompter);
 }
+
+CMainOperPanlView* OperatorPanel(const CMainFrame& frame)
+{
+    return qobject_cast<CMainOperPanlView*>(frame.pane(0, 2));
+}

@@ -4,6 +4,7 @@
 #include "app/ScriptedFileChooser.h"
 #include "app/VelmoraDoc.h"
 #include "editor/GcodeEditPanelView.h"
+#include "panel/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"
 #include "panel/PanelKeyButton.h"
 #include "platform/PlatformDoubles.h"
@@ -34,7 +35,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&*frame));
     }
 
-    CMainOperPanlView* Panel() { return qobject_cast<CMainOperPanlView*>(frame->pane(0, 2)); }
+    CMainOperPanlView* Panel() { return OperatorPanel(*frame); }
     CGcodeEditPanelView* Editor() { return qobject_cast<CGcodeEditPanelView*>(frame->pane(0, 1)); }
     // The pane may be narrower than the cabinet: scroll the key into view.
     void Click(int id)
