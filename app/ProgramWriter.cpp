@@ -87,8 +87,8 @@ void AddWordsFor(std::string_view code, CWordLine& line)
         line.Add({EWord::X, EWord::Z, EWord::F});
     } else if (code == "G02" || code == "G03") {
         line.Add({EWord::X, EWord::Z});
-        // The centre is I and K, or R when I and K carry no value.
-        if (IsBare(r.Get(EWord::I)) && IsBare(r.Get(EWord::K)))
+        // The centre is I and K, or R when I and K carry no value and R has.
+        if (IsBare(r.Get(EWord::I)) && IsBare(r.Get(EWord::K)) && !r.Get(EWord::R).empty())
             line.Add({EWord::R});
         else
             line.Add({EWord::I, EWord::K});
