@@ -218,8 +218,11 @@ bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) 
     if (code.front() != 'M')
         return false;
     const std::string words = WordsFor(code, r);
+    // A word-less G code in front, or the G words inside the S word.
+    if (tryLine("G40" + code + words))
+        return true;
     for (const char* g : kMoveCodes) {
-        if (tryLine(g + code + words)) // the G words inside the S word
+        if (tryLine(g + code + words))
             return true;
         for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
             const std::string gWords = g + WordsFor(g, r, omit);
