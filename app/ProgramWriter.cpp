@@ -61,10 +61,23 @@ public:
     std::string Take() { return std::move(m_line); }
 
 private:
+    // A word that another, longer word holds whole stood inside it.
+    bool HeldByLongerWord(std::string_view word) const
+    {
+        for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
+            const std::string_view other = m_record.Get(static_cast<EWord>(n));
+            if (other.size() > word.size() && other.find(word) != std::string_view::npos)
+                return true;
+        }
+        return false;
+    }
+
     void Append(std::string_view word)
     {
         std::size_t overlap = 0;
         if (m_merge) {
+            if (word.empty() || HeldByLongerWord(word))
+                return;
             for (std::size_t k = std::min(word.size(), m_line.size()); k > 0 && overlap == 0; --k)
                 overlap = std::string_view(m_line).ends_with(word.substr(0, k)) ? k : 0;
         }
@@ -218,11 +231,13 @@ bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) 
     if (code.front() != 'M')
         return false;
     const std::string words = WordsFor(code, r);
-    // A word-less G code in front, or the G words inside the S word.
+    // A word-less G code in front, or the G words inside the S word, or
+    // inside one another.
     if (tryLine("G40" + code + words))
         return true;
+    const std::string merged = AllWords(r, true, true);
     for (const char* g : kMoveCodes) {
-        if (tryLine(g + code + words))
+        if (tryLine(g + code + words) || tryLine(g + code + merged))
             return true;
         for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
             const std::string gWords = g + WordsFor(g, r, omit);
