@@ -67,6 +67,15 @@ TEST(QtResourcePaths, CurrentDirectoryFirstThenTheFolders)
     EXPECT_EQ(paths.Find("help/none.htm"), "");
 }
 
+TEST(QtSoundPlayer, MissingSoundFileIsSkippedQuietly)
+{
+    CQtResourcePaths paths(QStringList{});
+    CQtSoundPlayer sound(paths);
+    sound.Play("Sound/none-such.wav");
+    sound.Play("Sound/none-such.wav");
+    SUCCEED();
+}
+
 TEST(QtKeyTyper, TypesIntoTheFocusedField)
 {
     QLineEdit edit;
