@@ -1,0 +1,343 @@
+#include "app/MainFrm.h"
+
+#include "app/CommandTable.h"
+#include "platform/ResourcePaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+const char* const kHelpPage = "help/机床操作说明.htm";
+const char* const kRecentGroup = "Recent File List";
+
+QString AppTitle() { return QString::fromUtf8(Commands::kAppTitle.data()); }
+
+} // namespace
+
+CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* application,
+                       const SPaneFactories& panes, QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_commands(services.doc, services.prompter, services.files, services.shell),
+      m_application(application)
+{
+    setObjectName("mainFrame");
+    setWindowTitle(QString::fromStdString(services.doc.GetTitle()) + " - " + AppTitle());
+    m_commands.busy = [](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    buildMenus();
+    buildToolBar();
+    buildAccelerators();
+    buildStatusBar();
+    buildPanes(panes);
+    bindHandlers();
+    loadRecentFiles();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QWidget* candidate : m_panes)
+            if (now && candidate && candidate->isAncestorOf(now))
+                setActivePane(candidate);
+    });
+    // Panes change their check marks on their own (a mode picked with the
+    // mouse); the entries follow a moment later, as on an idle pass.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            updateCommandStates();
+    });
+    idle->start(300);
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::bindHandlers()
+{
+    m_handlers = {
+        {Cmd::NewProgram, [this] { newProgram(); }},
+        {Cmd::ReadProgram, [this] { openProgram(); }},
+        {Cmd::Open, [this] { openProgram(); }},
+        {Cmd::FileOpen, [this] { openProgram(); }},
+        {Cmd::Save, [this] { saveProgram(); }},
+        // The standard save commands would write the document's archive, which
+        // holds no statements; they save the program instead.
+        {Cmd::FileSave, [this] { saveProgram(); }},
+        {Cmd::FileSaveAs, [this] { saveProgram(); }},
+        {Cmd::BuiltInEditor, [this] { applyLayout(PaneLayouts::BuiltInEditor()); }},
+        {Cmd::StartMachining, [this] { applyLayout(PaneLayouts::StartMachining()); }},
+        {Cmd::ViewSwitch, [this] { viewSwitch(); }},
+        {Cmd::Help, [this] { openHelp(); }},
+        {Cmd::Exit, [this] { close(); }},
+        {Cmd::ToggleToolBar, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); }},
+        {Cmd::ToggleStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); }},
+        {Cmd::NextPane, [this] { stepPane(1); }},
+        {Cmd::PreviousPane, [this] { stepPane(-1); }},
+    };
+    for (int i = 0; i < 4; ++i)
+        m_handlers[Cmd::RecentFirst + i] = [this, i] { openRecent(i); };
+}
+
+QWidget* CMainFrame::pane(int row, int column) const
+{
+    if (row != 0 || column < 0 || column > 2)
+        return nullptr;
+    return m_panes[column];
+}
+
+void CMainFrame::setActivePane(QWidget* pane)
+{
+    if (pane && pane != m_activePane) {
+        m_activePane = pane;
+        updateCommandStates();
+    }
+}
+
+void CMainFrame::setStatusText(int pane, const QString& text)
+{
+    if (pane >= 0 && pane < kStatusPanes)
+        m_statusPanes[pane]->setText(text);
+}
+
+QString CMainFrame::statusText(int pane) const
+{
+    return pane >= 0 && pane < kStatusPanes ? m_statusPanes[pane]->text() : QString();
+}
+
+CCommandTarget* CMainFrame::targetFor(int id) const
+{
+    auto* activeTarget = dynamic_cast<CCommandTarget*>(m_activePane);
+    if (activeTarget && activeTarget->HandlesCommand(id))
+        return activeTarget;
+    if (HandlesCommand(id))
+        return const_cast<CMainFrame*>(this);
+    if (m_application && m_application->HandlesCommand(id))
+        return m_application;
+    return nullptr;
+}
+
+bool CMainFrame::routeCommand(int id)
+{
+    CCommandTarget* target = targetFor(id);
+    if (target)
+        target->OnCommand(id);
+    updateCommandStates();
+    return target != nullptr;
+}
+
+bool CMainFrame::isCommandEnabled(int id) const { return targetFor(id) != nullptr; }
+
+QAction* CMainFrame::action(int id) const
+{
+    auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void CMainFrame::updateCommandStates()
+{
+    for (auto [id, action] : m_actions) {
+        CCommandTarget* target = targetFor(id);
+        action->setEnabled(target != nullptr);
+        if (id == Cmd::ToggleToolBar)
+            action->setChecked(m_toolBar->isVisibleTo(this));
+        else if (id == Cmd::ToggleStatusBar)
+            action->setChecked(statusBar()->isVisibleTo(this));
+        else if (target && target->IsCommandChecked(id)) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        } else if (action->isCheckable()) {
+            action->setChecked(false);
+        }
+    }
+    for (QAction* accelerator : m_accelerators)
+        accelerator->setEnabled(isCommandEnabled(accelerator->data().toInt()));
+    if (m_recentPlaceholder)
+        updateRecentMenu();
+}
+
+bool CMainFrame::HandlesCommand(int id) const
+{
+    if (id >= Cmd::RecentFirst && id <= Cmd::RecentLast)
+        return static_cast<std::size_t>(id - Cmd::RecentFirst) < m_recent.Paths().size();
+    return m_handlers.count(id) > 0 || m_dialogs.count(id) > 0;
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    if (auto handler = m_handlers.find(id); handler != m_handlers.end())
+        handler->second();
+    else if (auto dialog = m_dialogs.find(id); dialog != m_dialogs.end())
+        dialog->second();
+}
+
+void CMainFrame::setDialogRunner(int id, std::function<void()> run)
+{
+    if (run)
+        m_dialogs[id] = std::move(run);
+    else
+        m_dialogs.erase(id);
+    updateCommandStates();
+}
+
+QMenu* CMainFrame::createProgramPopupMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    for (const SMenuEntry& entry : Commands::ProgramPopup()) {
+        QAction* item = menu->addAction(QString::fromUtf8(entry.text.data(), entry.text.size()));
+        const int id = entry.id;
+        item->setData(id);
+        item->setEnabled(isCommandEnabled(id));
+        connect(item, &QAction::triggered, this, [this, id] { routeCommand(id); });
+    }
+    return menu;
+}
+
+void CMainFrame::applyLayout(const TPaneLayout& layout)
+{
+    m_lastLayout = layout;
+    // The splitter keeps its bars even beside a hidden pane.
+    const int bars = (m_splitter->count() - 1) * m_splitter->handleWidth();
+    TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width() - bars, 0);
+    m_splitter->setSizes({widths[0], widths[1], widths[2]});
+}
+
+TPaneWidths CMainFrame::paneWidths() const
+{
+    QList<int> sizes = m_splitter->sizes();
+    return {sizes.value(0), sizes.value(1), sizes.value(2)};
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_initialLayoutDone) {
+        m_initialLayoutDone = true;
+        applyLayout(PaneLayouts::Initial(m_splitter->width()));
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_commands.CanClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::newProgram()
+{
+    if (m_commands.NewProgram() == ENewProgram::BuiltIn)
+        applyLayout(PaneLayouts::NewProgram(width()));
+}
+
+void CMainFrame::openProgram()
+{
+    if (m_commands.OpenProgram())
+        afterOpen();
+}
+
+void CMainFrame::openRecent(int index)
+{
+    const auto& paths = m_recent.Paths();
+    if (static_cast<std::size_t>(index) >= paths.size())
+        return;
+    if (m_commands.OpenRecent(paths[static_cast<std::size_t>(index)]))
+        afterOpen();
+}
+
+bool CMainFrame::openProgramFile(const std::string& path)
+{
+    // The recently-used list must find the file from any directory.
+    const QString absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    if (!m_commands.OpenRecent(absolute.toStdString()))
+        return false;
+    afterOpen();
+    return true;
+}
+
+void CMainFrame::saveProgram()
+{
+    if (m_commands.SaveProgram())
+        afterSave();
+}
+
+void CMainFrame::afterOpen()
+{
+    rememberFile();
+    setWindowTitle(AppTitle() + " - " + QString::fromStdString(document().GetTitle()));
+}
+
+void CMainFrame::afterSave()
+{
+    rememberFile();
+    setWindowTitle(QString::fromStdString(document().GetTitle()) + " - " + AppTitle());
+}
+
+void CMainFrame::viewSwitch()
+{
+    m_viewSwitchMode %= 3;
+    applyLayout(PaneLayouts::ViewSwitch(m_viewSwitchMode));
+    ++m_viewSwitchMode;
+}
+
+void CMainFrame::openHelp()
+{
+    // A missing page is not reported; the menu entry simply does nothing.
+    std::string page = m_services.paths.Find(kHelpPage);
+    if (!page.empty())
+        m_services.shell.OpenDocument(page);
+}
+
+void CMainFrame::stepPane(int step)
+{
+    int current = 0;
+    for (int i = 0; i < 3; ++i)
+        if (m_panes[i] == m_activePane)
+            current = i;
+    for (int tries = 1; tries <= 3; ++tries) {
+        QWidget* next = m_panes[(current + step * tries + 3) % 3];
+        if (next->width() > 0 && next->isVisible()) {
+            next->setFocus(Qt::OtherFocusReason);
+            setActivePane(next);
+            return;
+        }
+    }
+}
+
+void CMainFrame::loadRecentFiles()
+{
+    QSettings settings;
+    std::vector<std::string> paths;
+    for (std::size_t i = 1; i <= CRecentFiles::kSize; ++i) {
+        QString path = settings.value(QString("%1/File%2").arg(kRecentGroup).arg(i)).toString();
+        if (!path.isEmpty())
+            paths.push_back(path.toStdString());
+    }
+    m_recent.Assign(paths);
+    updateRecentMenu();
+}
+
+void CMainFrame::rememberFile()
+{
+    m_recent.Add(document().GetPathName());
+    QSettings settings;
+    settings.remove(kRecentGroup);
+    const auto& paths = m_recent.Paths();
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        settings.setValue(QString("%1/File%2").arg(kRecentGroup).arg(i + 1),
+                          QString::fromStdString(paths[i]));
+    updateCommandStates();
+}

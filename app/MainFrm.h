@@ -1,0 +1,146 @@
+#pragma once
+// The main window: menu, toolbar, status bar and the three panes side by
+// side (simulation, statement editor, operator panel). It routes commands
+// and runs the program-level ones; the panes own theirs.
+#include "app/CommandTarget.h"
+#include "app/ProgramCommands.h"
+#include "app/RecentFiles.h"
+#include "app/SplitterLayout.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class CResourcePaths;
+class CKeyTyper;
+class CSoundPlayer;
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class CMainFrame;
+
+// What the frame and its panes work with; owned by the application.
+struct SFrameServices {
+    CVelmoraDoc& doc;
+    CPrompter& prompter;
+    CFileChooser& files;
+    CShell& shell;
+    CResourcePaths& paths;
+    CKeyTyper& keys;
+    CSoundPlayer& sound;
+};
+
+// Makes one pane; tests replace the panes they do not look at.
+using TPaneFactory = std::function<QWidget*(CMainFrame&)>;
+
+struct SPaneFactories {
+    TPaneFactory simulation;
+    TPaneFactory editor;
+    TPaneFactory panel;
+    static SPaneFactories Default();
+};
+
+class CMainFrame : public QMainWindow, public CCommandTarget {
+    Q_OBJECT
+public:
+    static constexpr int kStatusPanes = 5;
+
+    CMainFrame(const SFrameServices& services, CCommandTarget* application = nullptr,
+               const SPaneFactories& panes = SPaneFactories::Default(),
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    const SFrameServices& services() const { return m_services; }
+    CVelmoraDoc& document() const { return m_services.doc; }
+    CProgramCommands& programCommands() { return m_commands; }
+
+    // Panes by splitter row and column: (0,0) simulation, (0,1) editor,
+    // (0,2) operator panel.
+    QWidget* pane(int row, int column) const;
+    QSplitter* splitter() const { return m_splitter; }
+    QWidget* activePane() const { return m_activePane; }
+    void setActivePane(QWidget* pane);
+
+    // Status bar: pane 0 the prompts, pane 1 the running statement.
+    void setStatusText(int pane, const QString& text);
+    QString statusText(int pane) const;
+
+    // A command through the route (active pane, frame, application). False
+    // when nobody takes it.
+    bool routeCommand(int id);
+    bool isCommandEnabled(int id) const;
+    QAction* action(int id) const;
+    // Menu 210 of the operator panel; its commands come to the frame.
+    QMenu* createProgramPopupMenu(QWidget* parent);
+    // A modal dialog a command runs (tool setting, tool selection, tool
+    // compensation); the command is disabled while none is registered.
+    void setDialogRunner(int id, std::function<void()> run);
+
+    void applyLayout(const TPaneLayout& layout);
+    const TPaneLayout& lastLayout() const { return m_lastLayout; }
+    TPaneWidths paneWidths() const;
+    int viewSwitchMode() const { return m_viewSwitchMode; }
+    const CRecentFiles& recentFiles() const { return m_recent; }
+
+    // Reads a program file as the open command does, without its dialog
+    // (a file named on the command line). True when it was read.
+    bool openProgramFile(const std::string& path);
+
+    // Enables and checks every entry as the route says.
+    void updateCommandStates();
+
+    bool HandlesCommand(int id) const override;
+    void OnCommand(int id) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildAccelerators();
+    void buildStatusBar();
+    void buildPanes(const SPaneFactories& panes);
+    void bindHandlers();
+    QAction* makeAction(int id, const QString& text);
+    CCommandTarget* targetFor(int id) const;
+    void showPrompt(int id);
+
+    void newProgram();
+    void openProgram();
+    void openRecent(int index);
+    void saveProgram();
+    void viewSwitch();
+    void openHelp();
+    void stepPane(int step);
+    void afterOpen();
+    void afterSave();
+    void rememberFile();
+    void loadRecentFiles();
+    void updateRecentMenu();
+
+    SFrameServices m_services;
+    CProgramCommands m_commands;
+    CCommandTarget* m_application;
+    CRecentFiles m_recent;
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_panes[3] = {};
+    QWidget* m_activePane = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_statusPanes[kStatusPanes] = {};
+    QAction* m_recentActions[4] = {};
+    QAction* m_recentPlaceholder = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::vector<QAction*> m_accelerators;
+    std::map<int, std::function<void()>> m_handlers;
+    std::map<int, std::function<void()>> m_dialogs;
+    TPaneLayout m_lastLayout{};
+    int m_viewSwitchMode = 1;
+    bool m_initialLayoutDone = false;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The program-level commands of the main window without the window: new,
+// open, save and close, with their questions. Nothing unsaved is dropped
+// unless the user said No: a save that is cancelled or fails cancels the
+// command that asked for it.
+#include "app/VelmoraDoc.h"
+#include "platform/FileChooser.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+
+#include <functional>
+#include <string>
+
+enum class ENewProgram {
+    Cancelled,  // the save question or the save itself was cancelled
+    TextEditor, // the user chose the system text editor
+    BuiltIn,    // the user edits in the table: apply the new-program layout
+};
+
+class CProgramCommands {
+public:
+    static constexpr const char* kSaveQuestion = "您的操作需要关闭当前文件,是否需要保存?";
+    static constexpr const char* kEditorQuestion = "是否使用windows系统的记事本程序编辑代码?";
+    static constexpr const char* kEditorFailed = "启动记事本程序出错！";
+    static constexpr const char* kErrorCaption = "错误";
+
+    CProgramCommands(CVelmoraDoc& doc, CPrompter& prompter, CFileChooser& files, CShell& shell)
+        : m_doc(doc), m_prompter(prompter), m_files(files), m_shell(shell)
+    {
+    }
+
+    // Shown around reading a file (a wait cursor); may be empty.
+    std::function<void(bool busy)> busy;
+
+    // Asks whether to save when there are unsaved statements. False when the
+    // command that asked must stop.
+    bool SaveIfAsked();
+    // Save dialog, then write. False when cancelled or failed (flag kept).
+    bool SaveProgram();
+    ENewProgram NewProgram();
+    // Save question, open dialog, read. True when a file was read.
+    bool OpenProgram();
+    // Save question, then read the given file (a recently-used entry).
+    bool OpenRecent(const std::string& path);
+    // True when the window may close.
+    bool CanClose() { return SaveIfAsked(); }
+
+private:
+    bool ReadFile(const std::string& path);
+
+    CVelmoraDoc& m_doc;
+    CPrompter& m_prompter;
+    CFileChooser& m_files;
+    CShell& m_shell;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// Data tables of the statement editor: the code list and, per code, the
+// fields it enables.
+#include "editor/EditorForm.h"
+
+#include <span>
+#include <string_view>
+
+struct SPreset {
+    EField field = EField::Line;
+    const char* text = nullptr;
+};
+
+// Table A: enable these, disable those (the rest keep their state), preset texts.
+struct SCodeEnabling {
+    unsigned enable = 0;
+    unsigned disable = 0;
+    SPreset presets[10] = {};
+};
+
+struct SCodeRow {
+    std::string_view code;
+    SCodeEnabling chosen; // table A
+    unsigned clicked = 0; // table B: enabled, all other word fields disabled
+};
+
+unsigned FieldBit(EField field);
+unsigned AllWordFields();
+std::span<const SCodeRow> CodeRows();
+const SCodeRow* FindCodeRow(std::string_view code);
+// First entry that begins with code, ignoring case; -1 for none or empty code.
+int FindCodePrefix(std::string_view code);

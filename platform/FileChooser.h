@@ -1,0 +1,13 @@
+#pragma once
+// The open and save file dialogs, behind an interface so that tests answer
+// with a path (or a cancel) instead of a window.
+#include <optional>
+#include <string>
+
+class CFileChooser {
+public:
+    virtual ~CFileChooser() = default;
+    // Empty when the user cancels.
+    virtual std::optional<std::string> ChooseOpen() = 0;
+    virtual std::optional<std::string> ChooseSave(const std::string& suggestedName) = 0;
+};

@@ -1,0 +1,18 @@
+// Widget tests run on the offscreen platform with Qt's test settings folder,
+// so they never touch the user's settings or need a display.
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("Local AppWizard-Generated Applications");
+    QApplication::setApplicationName("VelmoraUiTests");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,192 @@
+#include "app/ProgramCommands.h"
+
+#include "app/DocTestSupport.h"
+#include "app/ScriptedFileChooser.h"
+#include "platform/PlatformDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramCommandsTest : public ::testing::Test {
+protected:
+    CScriptedPrompter prompter;
+    CVelmoraDoc doc{prompter};
+    CScriptedFileChooser files;
+    CRecordingShell shell;
+    CProgramCommands commands{doc, prompter, files, shell};
+    fs::path dir = fs::temp_directory_path() /
+                   ("velmora-commands-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string WriteFile(const char* name, const char* text)
+    {
+        fs::path path = dir / name;
+        std::ofstream(path) << text;
+        return path.string();
+    }
+    void MakeUnsaved()
+    {
+        doc.AppendInOrder(Statement(1));
+        doc.SetModifiedFlag(true);
+    }
+};
+
+TEST_F(ProgramCommandsTest, CleanOrEmptyProgramsAreNotQuestioned)
+{
+    EXPECT_TRUE(commands.CanClose());
+    doc.AppendInOrder(Statement(1));
+    doc.SetModifiedFlag(false);
+    EXPECT_TRUE(commands.CanClose());
+    doc.RemoveAllStatements();
+    doc.SetModifiedFlag(true);
+    EXPECT_TRUE(commands.CanClose());
+    EXPECT_TRUE(prompter.Asked().empty());
+}
+
+TEST_F(ProgramCommandsTest, CloseAnswers)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_FALSE(commands.CanClose());
+    prompter.Answer(EPromptAnswer::No);
+    EXPECT_TRUE(commands.CanClose());
+    ASSERT_EQ(prompter.Asked().size(), 2u);
+    EXPECT_EQ(prompter.Asked()[0].text, CProgramCommands::kSaveQuestion);
+    EXPECT_EQ(prompter.Asked()[0].buttons, EPromptButtons::YesNoCancel);
+}
+
+TEST_F(ProgramCommandsTest, YesWhoseSaveIsCancelledKeepsTheWindowAndTheFlag)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::Yes);
+    files.Answer(std::nullopt);
+    EXPECT_FALSE(commands.CanClose());
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ProgramCommandsTest, YesSavesUnderTheChosenNameAndClears)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::Yes);
+    std::string path = (dir / "saved.txt").string();
+    files.Answer(path);
+    EXPECT_TRUE(commands.CanClose());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "saved.txt");
+    EXPECT_EQ(files.suggested, std::vector<std::string>{CVelmoraDoc::kDefaultTitle});
+    EXPECT_TRUE(fs::exists(path));
+}
+
+TEST_F(ProgramCommandsTest, FailedSaveIsReportedAndKeepsTheFlag)
+{
+    MakeUnsaved();
+    files.Answer((dir / "missing-folder" / "x.txt").string());
+    EXPECT_FALSE(commands.SaveProgram());
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].caption, CProgramCommands::kErrorCaption);
+    EXPECT_EQ(prompter.Asked()[0].icon, EPromptIcon::Stop);
+    EXPECT_FALSE(prompter.Asked()[0].text.empty());
+}
+
+TEST_F(ProgramCommandsTest, NewProgramCancelledLeavesTheProgram)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_EQ(commands.NewProgram(), ENewProgram::Cancelled);
+    EXPECT_EQ(doc.Statements().size(), 1u);
+}
+
+struct SViewSpy : CDocView {
+    int updates = 0;
+    void OnDocumentChanged() override { ++updates; }
+};
+
+TEST_F(ProgramCommandsTest, NewProgramNoEmptiesTellsTheViewsAndUsesTheTable)
+{
+    SViewSpy spy;
+    doc.AddView(&spy);
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::No); // do not save
+    prompter.Answer(EPromptAnswer::No); // not the text editor
+    EXPECT_EQ(commands.NewProgram(), ENewProgram::BuiltIn);
+    EXPECT_TRUE(doc.IsEmpty());
+    EXPECT_EQ(spy.updates, 1);
+    EXPECT_EQ(shell.editorLaunches, 0);
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{CProgramCommands::kSaveQuestion,
+                                                          CProgramCommands::kEditorQuestion}));
+    doc.RemoveView(&spy);
+}
+
+TEST_F(ProgramCommandsTest, NewProgramWithTheTextEditor)
+{
+    prompter.Answer(EPromptAnswer::Yes);
+    EXPECT_EQ(commands.NewProgram(), ENewProgram::TextEditor);
+    EXPECT_EQ(shell.editorLaunches, 1);
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{CProgramCommands::kEditorQuestion});
+
+    shell.editorStarts = false;
+    prompter.Clear();
+    prompter.Answer(EPromptAnswer::Yes);
+    commands.NewProgram();
+    ASSERT_EQ(prompter.Asked().size(), 2u);
+    EXPECT_EQ(prompter.Asked()[1].text, "启动记事本程序出错！");
+    EXPECT_EQ(prompter.Asked()[1].caption, "错误");
+    EXPECT_EQ(prompter.Asked()[1].icon, EPromptIcon::Stop);
+}
+
+TEST_F(ProgramCommandsTest, OpenReadsTheFileAndNamesTheDocument)
+{
+    SViewSpy spy;
+    doc.AddView(&spy);
+    files.Answer(WriteFile("part.txt", "G00X100Z100\nX50\nG01Z-20F0.2\n"));
+    EXPECT_TRUE(commands.OpenProgram());
+    EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(doc.GetTitle(), "part.txt");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(spy.updates, 1);
+    doc.RemoveView(&spy);
+}
+
+TEST_F(ProgramCommandsTest, OpenCancelledAtTheQuestionOrTheDialogChangesNothing)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_FALSE(commands.OpenProgram());
+    EXPECT_EQ(files.opens, 0);
+    prompter.Answer(EPromptAnswer::No);
+    files.Answer(std::nullopt);
+    EXPECT_FALSE(commands.OpenProgram());
+    EXPECT_EQ(files.opens, 1);
+    EXPECT_EQ(doc.Statements().size(), 1u);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ProgramCommandsTest, OpenOfAMissingFileIsReportedAndKeepsTheProgram)
+{
+    MakeUnsaved();
+    prompter.Answer(EPromptAnswer::No);
+    EXPECT_FALSE(commands.OpenRecent((dir / "gone.txt").string()));
+    EXPECT_EQ(doc.Statements().size(), 1u);
+    ASSERT_EQ(prompter.Asked().size(), 2u);
+    EXPECT_EQ(prompter.Asked()[1].caption, "错误");
+}
+
+TEST_F(ProgramCommandsTest, BusyIndicatorWrapsTheRead)
+{
+    std::vector<bool> calls;
+    commands.busy = [&](bool busy) { calls.push_back(busy); };
+    EXPECT_TRUE(commands.OpenRecent(WriteFile("a.txt", "G00X1Z1\n")));
+    EXPECT_EQ(calls, (std::vector<bool>{true, false}));
+}
+
+} // namespace
