@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -259,7 +260,9 @@ void CMainFrame::openRecent(int index)
 
 bool CMainFrame::openProgramFile(const std::string& path)
 {
-    if (!m_commands.OpenRecent(path))
+    // The recently-used list must find the file from any directory.
+    const QString absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    if (!m_commands.OpenRecent(absolute.toStdString()))
         return false;
     afterOpen();
     return true;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -75,6 +76,7 @@ void CMainFrame::buildToolBar()
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(29, 26));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->installEventFilter(this); // back to the idle prompt on leaving
     for (int id : Commands::ToolBar()) {
         if (id == kSeparator) {
             m_toolBar->addSeparator();
@@ -88,6 +90,7 @@ void CMainFrame::buildToolBar()
             tip = Utf8(Commands::Prompt(id));
         QAction* action = makeAction(id, tip);
         action->setIcon(ToolBarIcon(id));
+        action->setIconVisibleInMenu(false); // menus stay text only
         action->setToolTip(tip.isEmpty() ? action->text() : tip);
         m_toolBar->addAction(action);
     }
@@ -149,6 +152,13 @@ void CMainFrame::showPrompt(int id)
 {
     std::string_view prompt = Commands::Prompt(id);
     setStatusText(0, Utf8(prompt.empty() ? Commands::kIdlePrompt : prompt));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_toolBar && event->type() == QEvent::Leave)
+        showPrompt(0);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::updateRecentMenu()

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kChunk = 1 << 16;
 
 // Cuts a stream of bytes into lines (LF or CR LF) and checks each one.
 class CProgramReader {

@@ -61,10 +61,23 @@ public:
     std::string Take() { return std::move(m_line); }
 
 private:
+    // A word that another, longer word holds whole stood inside it.
+    bool HeldByLongerWord(std::string_view word) const
+    {
+        for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
+            const std::string_view other = m_record.Get(static_cast<EWord>(n));
+            if (other.size() > word.size() && other.find(word) != std::string_view::npos)
+                return true;
+        }
+        return false;
+    }
+
     void Append(std::string_view word)
     {
         std::size_t overlap = 0;
         if (m_merge) {
+            if (word.empty() || HeldByLongerWord(word))
+                return;
             for (std::size_t k = std::min(word.size(), m_line.size()); k > 0 && overlap == 0; --k)
                 overlap = std::string_view(m_line).ends_with(word.substr(0, k)) ? k : 0;
         }
@@ -87,8 +100,8 @@ void AddWordsFor(std::string_view code, CWordLine& line)
         line.Add({EWord::X, EWord::Z, EWord::F});
     } else if (code == "G02" || code == "G03") {
         line.Add({EWord::X, EWord::Z});
-        // The centre is I and K, or R when I and K carry no value.
-        if (IsBare(r.Get(EWord::I)) && IsBare(r.Get(EWord::K)))
+        // The centre is I and K, or R when I and K carry no value and R has.
+        if (IsBare(r.Get(EWord::I)) && IsBare(r.Get(EWord::K)) && !r.Get(EWord::R).empty())
             line.Add({EWord::R});
         else
             line.Add({EWord::I, EWord::K});
@@ -122,10 +135,19 @@ std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedSta
 }
 
 // Every word with text, in the record's field order.
-std::string AllWords(const CProcess& r)
+// With overlaps merged this rebuilds a line whose letters stand out of
+// order, as long as each word's text still shows where it stood. A cycle's
+// "R0" stands for an absent R and is left out on request.
+std::string AllWords(const CProcess& r, bool mergeOverlaps = false, bool dropR0 = false)
 {
     CWordLine line(r.Code(), r, nullptr);
-    line.Add({EWord::P, EWord::Q, EWord::X, EWord::Z, EWord::I, EWord::K, EWord::R, EWord::F, EWord::S, EWord::T});
+    if (mergeOverlaps)
+        line.MergeOverlaps();
+    for (EWord word : {EWord::P, EWord::Q, EWord::X, EWord::Z, EWord::I, EWord::K, EWord::R, EWord::F, EWord::S,
+                       EWord::T}) {
+        if (!(dropR0 && word == EWord::R && r.Get(word) == "R0"))
+            line.Add({word});
+    }
     return line.Take();
 }
 
@@ -162,6 +184,7 @@ private:
     bool TryCodeAndWords(const CProcess& record, const FTryLine& tryLine) const;
     bool TryMCodeInMove(const CProcess& record, const FTryLine& tryLine) const;
     bool TryWholeLineWords(const CProcess& record, const FTryLine& tryLine) const;
+    bool TryAllWords(const CProcess& record, const FTryLine& tryLine) const;
     bool ReadsBackAs(const std::string& line, const CProcess& record, SCarriedState& state) const;
 
     SCarriedState m_reader; // what the reader will carry at this point
@@ -178,7 +201,7 @@ bool CProgramWriter::TryCandidates(const CProcess& r, const FTryLine& tryLine) c
     if (r.Code() == "G71" && r.Get(EWord::T).find('P') != std::string_view::npos &&
         tryLine(std::string(r.Get(EWord::T)))) // the reader kept the whole line there
         return true;
-    return TryCodeAndWords(r, tryLine) || TryMCodeInMove(r, tryLine) || tryLine(std::string(r.Code()) + AllWords(r)) ||
+    return TryCodeAndWords(r, tryLine) || TryMCodeInMove(r, tryLine) || TryAllWords(r, tryLine) ||
            TryWholeLineWords(r, tryLine);
 }
 
@@ -208,14 +231,33 @@ bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) 
     if (code.front() != 'M')
         return false;
     const std::string words = WordsFor(code, r);
+    // A word-less G code in front, or the G words inside the S word, or
+    // inside one another.
+    if (tryLine("G40" + code + words))
+        return true;
+    const std::string merged = AllWords(r, true, true);
     for (const char* g : kMoveCodes) {
-        if (tryLine(g + code + words)) // the G words inside the S word
+        if (tryLine(g + code + words) || tryLine(g + code + merged))
             return true;
         for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
             const std::string gWords = g + WordsFor(g, r, omit);
             if (tryLine(gWords) || tryLine(gWords + code + words) || tryLine(code + gWords))
                 return true;
         }
+    }
+    return false;
+}
+
+// Every word, the code inside one of them or in front.
+bool CProgramWriter::TryAllWords(const CProcess& r, const FTryLine& tryLine) const
+{
+    const std::string code(r.Code());
+    if (tryLine(code + AllWords(r)))
+        return true;
+    for (bool dropR0 : {false, true}) {
+        const std::string merged = AllWords(r, true, dropR0);
+        if (tryLine(merged) || tryLine(code + merged))
+            return true;
     }
     return false;
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-using TColumnMap = std::initializer_list<EField>;
-
 struct SValidationRule {
     std::initializer_list<int> numbers;
     const char* xLetters;
@@ -28,84 +26,9 @@ const SValidationRule kValidation[] = {
     {{2, 3}, "xX", "zZ", "rR", "fF", "输入X Z R F参数不合法，请核对!"},
 };
 
-// Columns an inserted row fills, by the list-box text.
-struct SInsertedRowRule {
-    std::initializer_list<std::string_view> codes;
-    std::initializer_list<std::pair<int, EField>> columns;
-};
-
-constexpr int Col(EField field) { return static_cast<int>(field); }
-
-const SInsertedRowRule kInsertedRows[] = {
-    {{"G01", "G32"}, {{4, EField::X}, {5, EField::Z}, {9, EField::F}}},
-    {{"G00", "G40", "G41", "G42", "G50"}, {{4, EField::X}, {5, EField::Z}}},
-    {{"G96", "G97"}, {{8, EField::S}}},
-    {{"G71(1)"}, {{4, EField::X}, {8, EField::R}}},
-    {{"G73(1)"}, {{4, EField::X}, {8, EField::R}, {5, EField::Z}}},
-    {{"G71(2)"},
-     {{2, EField::P}, {3, EField::Q}, {4, EField::X}, {5, EField::Z}, {9, EField::F},
-      {10, EField::S}, {11, EField::T}}},
-    {{"G73(2)"},
-     {{2, EField::P}, {3, EField::Q}, {4, EField::X}, {5, EField::Z}, {8, EField::R},
-      {9, EField::F}, {10, EField::S}, {11, EField::T}}},
-    {{"G02", "G03", "G90", "G92"},
-     {{4, EField::X}, {5, EField::Z}, {6, EField::I}, {7, EField::K}, {8, EField::R},
-      {9, EField::F}}},
-};
-
-// Words the table shows for a stored statement, by its code. Each word goes
-// to the column under its own heading.
-struct SStoredRowRule {
-    std::initializer_list<std::string_view> codes;
-    TColumnMap words;
-};
-
-const SStoredRowRule kStoredRows[] = {
-    {{"G00"}, {EField::X, EField::Z}},
-    {{"G01", "G32"}, {EField::X, EField::Z, EField::F}},
-    {{"G02", "G03"}, {EField::X, EField::Z, EField::I, EField::K, EField::R, EField::F}},
-    {{"G71", "G73"},
-     {EField::P, EField::Q, EField::X, EField::Z, EField::R, EField::F, EField::S, EField::T}},
-    {{"G90", "G94"}, {EField::X, EField::Z, EField::R, EField::F}},
-    {{"M03", "M04"}, {EField::S, EField::T}},
-};
-
-bool Contains(std::initializer_list<std::string_view> list, std::string_view text)
-{
-    for (auto entry : list)
-        if (entry == text)
-            return true;
-    return false;
-}
-
 bool StartsWithOneOf(const std::string& text, const char* letters)
 {
     return !text.empty() && std::string_view(letters).find(text[0]) != std::string_view::npos;
-}
-
-EWord WordOf(EField field)
-{
-    static constexpr EWord kWords[] = {EWord::Count, EWord::Code, EWord::P, EWord::Q,
-                                       EWord::X,     EWord::Z,    EWord::I, EWord::K,
-                                       EWord::R,     EWord::F,    EWord::S, EWord::T};
-    return kWords[static_cast<int>(field)];
-}
-
-// The insert stores both lines of a cycle under the cycle's own code.
-std::string_view StoredCode(std::string_view code)
-{
-    if (code == "G71(1)" || code == "G71(2)")
-        return "G71";
-    if (code == "G73(1)" || code == "G73(2)")
-        return "G73";
-    return code;
-}
-
-// A tool word with a value; the bare letter a reset field holds is none.
-bool IsToolWord(std::string_view t)
-{
-    auto pos = t.find('T');
-    return pos != std::string_view::npos && pos + 1 < t.size();
 }
 
 } // namespace
@@ -157,7 +80,7 @@ std::optional<EField> CEditorForm::FocusedField() const
 
 void CEditorForm::ApplyEnabling(unsigned enable, unsigned disable)
 {
-    for (int i = Col(EField::P); i < kEditorColumns; ++i) {
+    for (int i = static_cast<int>(EField::P); i < kEditorColumns; ++i) {
         unsigned bit = FieldBit(static_cast<EField>(i));
         if (enable & bit)
             m_enabled[static_cast<std::size_t>(i)] = true;
@@ -247,18 +170,6 @@ std::unique_ptr<CProcess> CEditorForm::BuildRecord(int lineNumber, std::string_v
                                       text(EField::S), text(EField::T), m_auxCode, listIndex);
 }
 
-TEditorRow CEditorForm::InsertedRow(std::string_view listText) const
-{
-    TEditorRow row;
-    row[0] = Text(EField::Line);
-    row[1] = std::string(StoredCode(listText));
-    for (const auto& rule : kInsertedRows)
-        if (Contains(rule.codes, listText))
-            for (auto [column, field] : rule.columns)
-                row[static_cast<std::size_t>(column)] = Text(field);
-    return row;
-}
-
 SInsertOutcome CEditorForm::Insert(CVelmoraDoc& doc, CPrompter& prompter, int rowCount)
 {
     SInsertOutcome outcome;
@@ -335,41 +246,4 @@ bool CEditorForm::DeleteMany(CVelmoraDoc& doc, CPrompter& prompter,
     for (int line : lineNumbers)
         doc.DeleteStatement(line, true, false);
     return true;
-}
-
-int CEditorForm::RowLineNumber(const std::string& text)
-{
-    return static_cast<int>(std::strtod(text.c_str(), nullptr));
-}
-
-std::vector<TEditorRow> CEditorForm::TableRows(const CVelmoraDoc& doc)
-{
-    std::vector<TEditorRow> rows;
-    rows.reserve(doc.Statements().size());
-    int r = 0;
-    for (const auto& statement : doc.Statements()) {
-        statement->m_nListIndex = r++;
-        TEditorRow& row = rows.emplace_back();
-        row[0] = std::to_string(statement->m_nLineNumber);
-        if (IsToolWord(statement->Get(EWord::T))) {
-            row[11] = std::string(statement->Get(EWord::T));
-            continue;
-        }
-        std::string_view code = statement->Code();
-        row[1] = std::string(code.empty() ? statement->AuxCode() : code);
-        if (code.empty())
-            row[2] = std::string(statement->Get(EWord::X));
-        for (const auto& rule : kStoredRows) {
-            if (!Contains(rule.codes, code))
-                continue;
-            for (EField field : rule.words) {
-                std::string_view word = statement->Get(WordOf(field));
-                bool hidden = (field == EField::R && code.starts_with("G9") && word == "R0") ||
-                              (field == EField::T && word.empty());
-                if (!hidden)
-                    row[Index(field)] = std::string(word);
-            }
-        }
-    }
-    return rows;
 }

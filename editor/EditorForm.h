@@ -88,6 +88,9 @@ public:
     // The table as the document holds it; stores each row in the statement's
     // list index.
     static std::vector<TEditorRow> TableRows(const CVelmoraDoc& doc);
+    // The code the document keeps for a list entry: both lines of a cycle
+    // under the cycle's own code.
+    static std::string_view StoredCode(std::string_view listText);
     // The number at the start of a row's first column.
     static int RowLineNumber(const std::string& text);
 

@@ -21,6 +21,11 @@ namespace {
 const char* const kProgramFilter = "G代码文件 (*.txt)";
 }
 
+QWidget* CQtFileChooser::Parent() const
+{
+    return m_parent ? m_parent : QApplication::activeWindow();
+}
+
 CQtResourcePaths::CQtResourcePaths()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
@@ -75,7 +80,7 @@ void CQtSoundPlayer::Play(const std::string& relativePath)
 
 std::optional<std::string> CQtFileChooser::ChooseOpen()
 {
-    QFileDialog dialog(m_parent, QString(), QString(), QString::fromUtf8(kProgramFilter));
+    QFileDialog dialog(Parent(), QString(), QString(), QString::fromUtf8(kProgramFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("txt");
@@ -86,7 +91,7 @@ std::optional<std::string> CQtFileChooser::ChooseOpen()
 
 std::optional<std::string> CQtFileChooser::ChooseSave(const std::string& suggestedName)
 {
-    QFileDialog dialog(m_parent, QString(), QString(), QString::fromUtf8(kProgramFilter));
+    QFileDialog dialog(Parent(), QString(), QString(), QString::fromUtf8(kProgramFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     dialog.selectFile(QString::fromStdString(suggestedName));

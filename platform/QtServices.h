@@ -61,10 +61,12 @@ private:
 
 class CQtFileChooser : public CFileChooser {
 public:
-    explicit CQtFileChooser(QWidget* parent) : m_parent(parent) {}
+    // Without a parent the dialogs belong to the active window.
+    explicit CQtFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
     std::optional<std::string> ChooseOpen() override;
     std::optional<std::string> ChooseSave(const std::string& suggestedName) override;
 
 private:
+    QWidget* Parent() const;
     QWidget* m_parent;
 };

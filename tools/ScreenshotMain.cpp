@@ -1,31 +1,49 @@
 // Saves a picture of the main window with a program loaded, for the README:
-//   velmora-screenshot PROGRAM OUT.png   (under xvfb-run)
+//   velmora-screenshot PROGRAM OUT.png [MENU]   (under xvfb-run)
+// With MENU (0 for the File menu, ...) that menu is shown open and the whole
+// screen is taken.
 #include "app/MainFrm.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
+    // The pictures must not add to the user's recently-used list.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: velmora-screenshot PROGRAM OUT.png\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: velmora-screenshot PROGRAM OUT.png [MENU]\n");
         return 2;
     }
     CVelmoraApp app;
     if (!app.InitInstance())
         return 1;
+    CMainFrame* frame = app.MainFrame();
     // Without a window manager nothing maximises the window; do it here.
-    app.MainFrame()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
+    const int menu = argc > 3 ? std::atoi(argv[3]) : -1;
+    if (menu >= 0 && menu < frame->menuBar()->actions().size()) {
+        QTimer::singleShot(800, [frame, menu] {
+            QAction* popup = frame->menuBar()->actions()[menu];
+            frame->menuBar()->setActiveAction(popup);
+        });
+    }
     int status = 0;
     QTimer::singleShot(2000, [&] {
-        if (!app.MainFrame()->grab().save(QString::fromLocal8Bit(argv[2])))
+        QPixmap picture = menu >= 0 ? QGuiApplication::primaryScreen()->grabWindow(0)
+                                    : frame->grab();
+        if (!picture.save(QString::fromLocal8Bit(argv[2])))
             status = 1;
         QApplication::quit();
     });

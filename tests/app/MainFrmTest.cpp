@@ -165,6 +165,16 @@ TEST_F(MainFrameTest, OpenShowsTheProgramAndNamesTheWindow)
     EXPECT_FALSE(frame->isCommandEnabled(57617));
 }
 
+TEST_F(MainFrameTest, FileNamedRelativelyIsRememberedByItsFullPath)
+{
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(VELMORA_SOURCE_DIR);
+    EXPECT_TRUE(frame->openProgramFile("resources/programs/01-rapid-and-feed.txt"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(frame->recentFiles().Paths().front(), Sample("01-rapid-and-feed.txt"));
+    EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 01-rapid-and-feed.txt"));
+}
+
 TEST_F(MainFrameTest, EveryOpenCommandOpens)
 {
     for (int id : {32795, 32799, 57601}) {

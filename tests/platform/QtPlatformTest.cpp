@@ -1,4 +1,5 @@
 #include "app/VelmoraApp.h"
+#include "platform/QtPrompter.h"
 #include "platform/QtServices.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -65,6 +67,15 @@ TEST(QtResourcePaths, CurrentDirectoryFirstThenTheFolders)
     EXPECT_EQ(paths.Find("help/none.htm"), "");
 }
 
+TEST(QtSoundPlayer, MissingSoundFileIsSkippedQuietly)
+{
+    CQtResourcePaths paths(QStringList{});
+    CQtSoundPlayer sound(paths);
+    sound.Play("Sound/none-such.wav");
+    sound.Play("Sound/none-such.wav");
+    SUCCEED();
+}
+
 TEST(QtKeyTyper, TypesIntoTheFocusedField)
 {
     QLineEdit edit;
@@ -78,6 +89,47 @@ TEST(QtKeyTyper, TypesIntoTheFocusedField)
         keys.TypeChar(ch, false);
     keys.TypeChar('#', true);
     EXPECT_EQ(edit.text(), "X1.5#");
+}
+
+struct SSeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers the next message box by its button, noting what it showed.
+void AnswerNextBox(SSeenBox& seen, QMessageBox::StandardButton answer)
+{
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        box->button(answer)->click();
+    });
+}
+
+TEST(QtPrompter, ShowsTheButtonsAndIconAndGivesTheAnswer)
+{
+    CQtPrompter qtPrompter("标题");
+    CPrompter& prompter = qtPrompter;
+    SSeenBox seen;
+    AnswerNextBox(seen, QMessageBox::No);
+    EXPECT_EQ(prompter.Ask("要保存吗?", EPromptButtons::YesNoCancel, EPromptIcon::Question),
+              EPromptAnswer::No);
+    EXPECT_EQ(seen.title, "标题");
+    EXPECT_EQ(seen.text, "要保存吗?");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    AnswerNextBox(seen, QMessageBox::Ok);
+    EXPECT_EQ(prompter.Ask("出错", EPromptButtons::Ok, EPromptIcon::Stop, "错误"),
+              EPromptAnswer::Ok);
+    EXPECT_EQ(seen.title, "错误");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+
+    AnswerNextBox(seen, QMessageBox::Cancel);
+    EXPECT_EQ(prompter.Ask("确认?", EPromptButtons::OkCancel), EPromptAnswer::Cancel);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
 TEST(QtTranslations, StandardButtonsReadInChinese)
