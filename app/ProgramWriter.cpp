@@ -16,7 +16,7 @@
 namespace {
 
 // Codes whose words an M code on the same line keeps.
-constexpr const char* kMoveCodes[] = {"G00", "G01", "G32", "G02", "G03", "G90", "G94"};
+constexpr const char* kMoveCodes[] = {"G00", "G01", "G32", "G02", "G03", "G90", "G94", "G71"};
 
 bool IsBare(std::string_view word) { return word.size() <= 1; }
 
