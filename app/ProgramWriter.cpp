@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -38,58 +39,87 @@ const std::string* CarriedWord(const SCarriedState& state, std::string_view code
     }
 }
 
-// Collects a statement's words into a line; with a carried state, leaves
-// out the words the reader would fill in from it anyway.
+// How a statement's words are put into a line.
+struct SWordStyle {
+    // With a carried state, words the reader would fill in from it anyway
+    // are left out: all of them, or only those at the end of the line.
+    const SCarriedState* carried = nullptr;
+    bool onlyTrailing = false;
+    // Words cut from letters out of order can overlap (a Z word running on
+    // to an R that stands after the F) or stand inside one another: such a
+    // word joins the line where its start already ends it.
+    bool mergeOverlaps = false;
+};
+
+// Collects a statement's words into a line.
 class CWordLine {
 public:
-    CWordLine(std::string_view code, const CProcess& record, const SCarriedState* omitCarried)
-        : m_code(code), m_record(record), m_omit(omitCarried) {}
+    CWordLine(std::string_view code, const CProcess& record, SWordStyle style)
+        : m_code(code), m_record(record), m_style(style) {}
 
     void Add(std::initializer_list<EWord> words)
     {
         for (EWord word : words) {
-            const std::string* carried = m_omit ? CarriedWord(*m_omit, m_code, word) : nullptr;
-            if (!carried || *carried != m_record.Get(word))
-                Append(m_record.Get(word));
+            const std::string* carried = m_style.carried ? CarriedWord(*m_style.carried, m_code, word) : nullptr;
+            m_words.push_back({m_record.Get(word), carried && *carried == m_record.Get(word)});
         }
     }
-    // Words cut from letters out of order can overlap (a Z word running on
-    // to an R that stands after the F): such a word joins the line where its
-    // start already ends it.
-    void MergeOverlaps() { m_merge = true; }
     const CProcess& Record() const { return m_record; }
-    std::string Take() { return std::move(m_line); }
+    std::string Take();
 
 private:
-    // A word that another, longer word holds whole stood inside it.
-    bool HeldByLongerWord(std::string_view word) const
-    {
-        for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
-            const std::string_view other = m_record.Get(static_cast<EWord>(n));
-            if (other.size() > word.size() && other.find(word) != std::string_view::npos)
-                return true;
-        }
-        return false;
-    }
+    struct SPiece {
+        std::string_view text;
+        bool carriedAnyway;
+    };
+    bool HeldByLongerWord(std::string_view word) const;
+    void Append(std::string& line, std::string_view word) const;
 
-    void Append(std::string_view word)
-    {
-        std::size_t overlap = 0;
-        if (m_merge) {
-            if (word.empty() || HeldByLongerWord(word))
-                return;
-            for (std::size_t k = std::min(word.size(), m_line.size()); k > 0 && overlap == 0; --k)
-                overlap = std::string_view(m_line).ends_with(word.substr(0, k)) ? k : 0;
-        }
-        m_line.append(word.substr(overlap));
-    }
-
-    bool m_merge = false;
     std::string_view m_code;
     const CProcess& m_record;
-    const SCarriedState* m_omit;
-    std::string m_line;
+    SWordStyle m_style;
+    std::vector<SPiece> m_words;
 };
+
+std::string CWordLine::Take()
+{
+    std::size_t keep = m_words.size(); // words from here on may be left out
+    if (m_style.onlyTrailing) {
+        while (keep > 0 && m_words[keep - 1].carriedAnyway)
+            --keep;
+    } else {
+        keep = 0;
+    }
+    std::string line;
+    for (std::size_t n = 0; n < m_words.size(); ++n) {
+        if (n < keep || !m_words[n].carriedAnyway)
+            Append(line, m_words[n].text);
+    }
+    return line;
+}
+
+// A word that another, longer word holds whole stood inside it.
+bool CWordLine::HeldByLongerWord(std::string_view word) const
+{
+    for (std::size_t n = 1; n < CProcess::kTexts; ++n) {
+        const std::string_view other = m_record.Get(static_cast<EWord>(n));
+        if (other.size() > word.size() && other.find(word) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+void CWordLine::Append(std::string& line, std::string_view word) const
+{
+    std::size_t overlap = 0;
+    if (m_style.mergeOverlaps) {
+        if (word.empty() || HeldByLongerWord(word))
+            return;
+        for (std::size_t k = std::min(word.size(), line.size()); k > 0 && overlap == 0; --k)
+            overlap = std::string_view(line).ends_with(word.substr(0, k)) ? k : 0;
+    }
+    line.append(word.substr(overlap));
+}
 
 void AddWordsFor(std::string_view code, CWordLine& line)
 {
@@ -124,25 +154,19 @@ void AddWordsFor(std::string_view code, CWordLine& line)
 }
 
 // The words of a statement in the order the reader takes them apart.
-std::string WordsFor(std::string_view code, const CProcess& r, const SCarriedState* omitCarried = nullptr,
-                     bool mergeOverlaps = false)
+std::string WordsFor(std::string_view code, const CProcess& r, SWordStyle style = {})
 {
-    CWordLine line(code, r, omitCarried);
-    if (mergeOverlaps)
-        line.MergeOverlaps();
+    CWordLine line(code, r, style);
     AddWordsFor(code, line);
     return line.Take();
 }
 
-// Every word with text, in the record's field order.
 // With overlaps merged this rebuilds a line whose letters stand out of
 // order, as long as each word's text still shows where it stood. A cycle's
 // "R0" stands for an absent R and is left out on request.
 std::string AllWords(const CProcess& r, bool mergeOverlaps = false, bool dropR0 = false)
 {
-    CWordLine line(r.Code(), r, nullptr);
-    if (mergeOverlaps)
-        line.MergeOverlaps();
+    CWordLine line(r.Code(), r, {nullptr, false, mergeOverlaps});
     for (EWord word : {EWord::P, EWord::Q, EWord::X, EWord::Z, EWord::I, EWord::K, EWord::R, EWord::F, EWord::S,
                        EWord::T}) {
         if (!(dropR0 && word == EWord::R && r.Get(word) == "R0"))
@@ -216,7 +240,8 @@ bool CProgramWriter::TryCodeAndWords(const CProcess& r, const FTryLine& tryLine)
     const std::string words = WordsFor(code, r);
     if ((carried && tryLine(words)) || tryLine(code + words))
         return true;
-    for (const std::string& variant : {WordsFor(code, r, &m_reader), WordsFor(code, r, nullptr, true)}) {
+    for (const std::string& variant : {WordsFor(code, r, {&m_reader}), WordsFor(code, r, {&m_reader, true}),
+                                       WordsFor(code, r, {nullptr, false, true})}) {
         if ((carried && tryLine(variant)) || tryLine(code + variant))
             return true;
     }
@@ -240,7 +265,7 @@ bool CProgramWriter::TryMCodeInMove(const CProcess& r, const FTryLine& tryLine) 
         if (tryLine(g + code + words) || tryLine(g + code + merged))
             return true;
         for (const SCarriedState* omit : {static_cast<const SCarriedState*>(nullptr), &m_reader}) {
-            const std::string gWords = g + WordsFor(g, r, omit);
+            const std::string gWords = g + WordsFor(g, r, {omit});
             if (tryLine(gWords) || tryLine(gWords + code + words) || tryLine(code + gWords))
                 return true;
         }
