@@ -66,6 +66,8 @@ bool CProgramCommands::ReadFile(const std::string& path)
     if (busy)
         busy(false);
     if (!result.ok) {
+        // A read that failed part way has already replaced the statements.
+        m_doc.UpdateAllViews();
         m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
         return false;
     }
