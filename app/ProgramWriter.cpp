@@ -216,17 +216,16 @@ private:
 
 bool CProgramWriter::TryCandidates(const CProcess& r, const FTryLine& tryLine) const
 {
-    if (r.Code().empty()) {
-        // A tool statement, or an M statement the editor keeps apart. A
-        // word-less one without any code reads back from an unknown M code
-        // and a bare word at the start of a file.
-        return tryLine(PlainLine(r)) || (r.AuxCode().empty() && r.Get(EWord::T).empty() && tryLine("M00X"));
-    }
+    // A statement that is no more than the carried code (or, at the start of
+    // a file, no code at all) reads back from an unknown M code and a bare
+    // word.
+    if (r.Code().empty()) // a tool statement, or an M statement the editor keeps apart
+        return tryLine(PlainLine(r)) || tryLine("M00X");
     if (r.Code() == "G71" && r.Get(EWord::T).find('P') != std::string_view::npos &&
         tryLine(std::string(r.Get(EWord::T)))) // the reader kept the whole line there
         return true;
     return TryCodeAndWords(r, tryLine) || TryMCodeInMove(r, tryLine) || TryAllWords(r, tryLine) ||
-           TryWholeLineWords(r, tryLine);
+           TryWholeLineWords(r, tryLine) || tryLine("M00X");
 }
 
 // The plain words; without the words the reader carries anyway (a word that
