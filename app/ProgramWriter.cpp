@@ -278,9 +278,11 @@ bool CProgramWriter::TryAllWords(const CProcess& r, const FTryLine& tryLine) con
     const std::string code(r.Code());
     if (tryLine(code + AllWords(r)))
         return true;
+    // An unknown M code in front keeps an M code inside a word from
+    // counting.
     for (bool dropR0 : {false, true}) {
         const std::string merged = AllWords(r, true, dropR0);
-        if (tryLine(merged) || tryLine(code + merged))
+        if (tryLine(merged) || tryLine(code + merged) || tryLine("M00" + code + merged))
             return true;
     }
     return false;
