@@ -240,7 +240,8 @@ bool CProgramWriter::TryCodeAndWords(const CProcess& r, const FTryLine& tryLine)
     if ((carried && tryLine(words)) || tryLine(code + words))
         return true;
     for (const std::string& variant : {WordsFor(code, r, {&m_reader}), WordsFor(code, r, {&m_reader, true}),
-                                       WordsFor(code, r, {nullptr, false, true})}) {
+                                       WordsFor(code, r, {nullptr, false, true}),
+                                       WordsFor(code, r, {&m_reader, false, true})}) {
         if ((carried && tryLine(variant)) || tryLine(code + variant))
             return true;
     }
