@@ -355,7 +355,7 @@ std::unique_ptr<CProcess> CLineCheck::MakeRecord() const
     return std::make_unique<CProcess>(m_state.counter, at(EWord::Code), at(EWord::P), at(EWord::Q),
                                       at(EWord::X), at(EWord::Z), at(EWord::I), at(EWord::K),
                                       at(EWord::R), at(EWord::F), at(EWord::S), at(EWord::T),
-                                      at(EWord::AuxCode), 0);
+                                      at(EWord::AuxCode), 0, m_text);
 }
 
 std::unique_ptr<CProcess> CLineCheck::Run()

@@ -15,6 +15,7 @@ struct SCarriedState {
     std::string code;
     std::string p, q, x, z, i, k, r, f, s, t;
     int counter = 0; // number of the last line that got a number
+    bool operator==(const SCarriedState&) const = default;
 };
 
 class CLineChecker {

@@ -3,8 +3,8 @@
 // (X20.5, U-2), exactly as read or typed; numbers are taken from them only
 // where needed.
 //
-// All twelve texts share one buffer: a program of a million statements must
-// stay within a few hundred bytes per statement, and twelve separate strings
+// All texts share one buffer: a program of a million statements must stay
+// within a few hundred bytes per statement, and twelve separate strings
 // alone would take that.
 #include <array>
 #include <cstdint>
@@ -28,16 +28,25 @@ public:
     CProcess(int lineNumber, std::string_view code, std::string_view p, std::string_view q,
              std::string_view x, std::string_view z, std::string_view i, std::string_view k,
              std::string_view r, std::string_view f, std::string_view s, std::string_view t,
-             std::string_view auxCode, int listIndex);
+             std::string_view auxCode, int listIndex, std::string_view sourceLine = {});
 
     std::string_view Get(EWord word) const;
     void Set(EWord word, std::string_view text);
 
     std::string_view Code() const { return Get(EWord::Code); }
+    // The cleaned program line a statement was read from (empty for
+    // statements made in the editor): saving writes it back where no plainer
+    // line reads back the same.
+    std::string_view SourceLine() const;
     std::string_view AuxCode() const { return Get(EWord::AuxCode); }
 
-    // Same statement: number, codes and words (not the list index or points).
-    bool SameStatement(const CProcess& other) const;
+    // Same codes and words; a same statement also has the same number.
+    // Neither looks at the list index, the points or the source line.
+    bool SameWords(const CProcess& other) const;
+    bool SameStatement(const CProcess& other) const
+    {
+        return m_nLineNumber == other.m_nLineNumber && SameWords(other);
+    }
 
     int m_nLineNumber = 0;
     int m_nListIndex = 0;
@@ -46,7 +55,8 @@ public:
 
 private:
     std::string m_text;
-    std::array<std::uint32_t, kTexts> m_end; // end offset of each text in m_text
+    static constexpr std::size_t kSegments = kTexts + 1; // the words, then the source line
+    std::array<std::uint32_t, kSegments> m_end; // end offset of each text in m_text
 };
 
 // The value of a word: the text after its letter read as a decimal number,
