@@ -44,10 +44,9 @@ public:
     const StatementList& Statements() const { return m_statements; }
     bool IsEmpty() const { return m_statements.empty(); }
     void RemoveAllStatements() { m_statements.clear(); }
-    // Appends a statement that is known to come after every stored one,
-    // without a question; the reader's fast path for a whole file.
+    // Appends a statement known to come after every stored one, without a
+    // question (for building documents directly, as tests do).
     void AppendInOrder(std::unique_ptr<CProcess> record);
-    void Reserve(std::size_t count) { m_statements.reserve(count); }
 
     SPoint InitialPoint() const { return {}; }
 
