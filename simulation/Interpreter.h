@@ -33,3 +33,16 @@ struct CInterpreterState {
     double spindle_s = 0.0;
     int t_num = -1;                // station chosen by the last T node
 };
+
+struct CSimulation;
+struct CPanelState;
+class CSimulationOutput;
+class CVelmoraDoc;
+
+// The start command: resets the profile and trace, checks the chuck, builds
+// the motion records from the document and starts stepping.
+void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out);
+
+// One step of the running program, taken once per frame inside the drawing
+// of the workpiece; does nothing when no program runs or it has ended.
+void StepSimulation(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
