@@ -293,7 +293,7 @@ void DrawChipsIfCutting(const SDrawContext& ctx)
         ResetChips(sim.anim);
         return;
     }
-    const double a = sim.workpiece.profile_r[SliceAt(sim.workpiece, sim.interp.cur_z)];
+    const double a = sim.workpiece.profile_r[SliceAt(sim.interp.cur_z)];
     const double angle = ChipsFrame(sim);
     glPushMatrix();
     glTranslated(sim.interp.cur_z, 0.0, a);

@@ -59,12 +59,6 @@ void BoreAndEnds(const CQuadrics& quad, double inner, double chuckR, double endR
     glPopMatrix();
 }
 
-int SliceCount(const CSimulation& sim)
-{
-    const double n = std::trunc(sim.switches.stockLength / sim.workpiece.slice_len);
-    return static_cast<int>(std::fmin(n, CWorkpiece::kCapacity - 1));
-}
-
 void UncutBar(const SDrawContext& ctx, int n)
 {
     const double h = ctx.sim.workpiece.slice_len;
@@ -79,7 +73,7 @@ void UncutBar(const SDrawContext& ctx, int n)
 
 void CWorkpieceDrawer::DrawProfile(const SDrawContext& ctx)
 {
-    const int n = SliceCount(ctx.sim);
+    const int n = SliceCount(ctx.sim.workpiece, ctx.sim.switches.stockLength);
     if (n <= 0)
         return;
     const auto& r = ctx.sim.workpiece.profile_r;
@@ -116,7 +110,7 @@ void CWorkpieceDrawer::DrawWorkpiece(const SDrawContext& ctx)
     glFrontFace(GL_CCW);
     glEnable(GL_CULL_FACE);
     glRotated(WorkpieceSpinFrame(sim, ctx.panel), 0.0, 0.0, 1.0);
-    const int n = SliceCount(sim);
+    const int n = SliceCount(sim.workpiece, sim.switches.stockLength);
     if (!sim.interp.sim_running && n > 0)
         UncutBar(ctx, n);
     StepSimulation(sim, ctx.panel, ctx.out);
