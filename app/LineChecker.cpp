@@ -42,8 +42,8 @@ int LeadingNumber(std::string_view text)
 {
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
+        if (c < '0' || c > '9' || value > 99999999)
+            break; // no code number is that long; stop before int overflows
         value = value * 10 + (c - '0');
     }
     return value;

@@ -3,6 +3,7 @@
 // With MENU (0 for the File menu, ...) that menu is shown open and the whole
 // screen is taken.
 #include "app/MainFrm.h"
+#include "app/NumberText.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     // Without a window manager nothing maximises the window; do it here.
     frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
-    const int menu = argc > 3 ? std::atoi(argv[3]) : -1;
+    const int menu = argc > 3 ? LeadingInt(argv[3]) : -1;
     if (menu >= 0 && menu < frame->menuBar()->actions().size()) {
         QTimer::singleShot(800, [frame, menu] {
             QAction* popup = frame->menuBar()->actions()[menu];
