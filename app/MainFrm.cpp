@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -45,6 +46,8 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
     buildStatusBar();
     buildPanes(panes);
     bindHandlers();
+    for (auto& [id, make] : DefaultFrameDialogs())
+        setDialogFactory(id, std::move(make));
     loadRecentFiles();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QWidget* candidate : m_panes)
@@ -189,6 +192,18 @@ void CMainFrame::setDialogRunner(int id, std::function<void()> run)
     else
         m_dialogs.erase(id);
     updateCommandStates();
+}
+
+void CMainFrame::setDialogFactory(int id, TDialogFactory make)
+{
+    if (!make) {
+        setDialogRunner(id, {});
+        return;
+    }
+    setDialogRunner(id, [this, make = std::move(make)] {
+        if (std::unique_ptr<QDialog> dialog = make(this))
+            dialog->exec();
+    });
 }
 
 QMenu* CMainFrame::createProgramPopupMenu(QWidget* parent)

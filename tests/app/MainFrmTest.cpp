@@ -4,6 +4,7 @@
 #include "editor/GcodeEditPanelView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -287,7 +289,7 @@ TEST_F(MainFrameTest, ProgramPopupSendsItsCommandsToTheFrame)
     std::unique_ptr<QMenu> menu(frame->createProgramPopupMenu(nullptr));
     ASSERT_EQ(menu->actions().size(), 4);
     EXPECT_EQ(menu->actions()[1]->text(), "从磁盘读取程序&F");
-    EXPECT_FALSE(menu->actions()[3]->isEnabled()); // no tool compensation dialog yet
+    EXPECT_TRUE(menu->actions()[3]->isEnabled()); // the tool compensation dialog
     menu->actions()[1]->trigger();
     EXPECT_EQ(files.opens, 1);
 }
@@ -296,9 +298,30 @@ TEST_F(MainFrameTest, RegisteredDialogsEnableTheirCommands)
 {
     int runs = 0;
     frame->setDialogRunner(32797, [&] { ++runs; });
+    frame->setDialogRunner(32787, {});
     EXPECT_FALSE(frame->action(32787)->isEnabled());
     EXPECT_TRUE(frame->routeCommand(32797));
     EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MainFrameTest, ToolCommandsRunTheirDialogsModally)
+{
+    const std::pair<int, const char*> commands[] = {
+        {32797, "cutCompensationDialog"}, {32787, "toolSettingDialog"}};
+    for (auto [id, name] : commands) {
+        QString shown;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialog);
+            shown = dialog->objectName();
+            modal = dialog->isModal() && dialog->parentWidget() == frame.get();
+            dialog->close();
+        });
+        EXPECT_TRUE(frame->routeCommand(id));
+        EXPECT_EQ(shown, name);
+        EXPECT_TRUE(modal) << name;
+    }
 }
 
 TEST_F(MainFrameTest, HoveringAnEntryShowsItsPrompt)
