@@ -1,6 +1,6 @@
 #include "app/Process.h"
 
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 
 namespace {
 constexpr std::size_t Index(EWord word) { return static_cast<std::size_t>(word); }

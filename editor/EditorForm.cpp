@@ -1,6 +1,6 @@
 #include "editor/EditorForm.h"
 
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 #include "editor/EditorCodes.h"
 
 #include <algorithm>

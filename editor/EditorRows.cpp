@@ -2,7 +2,7 @@
 // rows that show the document.
 #include "editor/EditorForm.h"
 
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 
 #include <initializer_list>
 #include <utility>

@@ -6,7 +6,7 @@
 // takes the dialog a frame command opens (32797 tool compensation, 32787
 // tool setting) instead.
 #include "app/MainFrm.h"
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
     // Without a window manager nothing maximises the window; do it here.
     frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     if (argc > 3 && QString(argv[1]) == "--dialog")
-        return DialogPicture(*frame, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return DialogPicture(*frame, LeadingInt(argv[2]), QString::fromLocal8Bit(argv[3]));
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
     const int menu = argc > 3 ? LeadingInt(argv[3]) : -1;
     if (menu >= 0 && menu < frame->menuBar()->actions().size()) {

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 
 #include <cctype>
 #include <charconv>

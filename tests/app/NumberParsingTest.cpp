@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "app/NumberParsing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(NumberText, IntegersTooLongForIntStopAtItsLimits)
+TEST(NumberParsing, IntegersTooLongForIntStopAtItsLimits)
 {
     EXPECT_EQ(LeadingInt(" 42abc"), 42);
     EXPECT_EQ(LeadingInt("-7"), -7);
@@ -17,7 +17,7 @@ TEST(NumberText, IntegersTooLongForIntStopAtItsLimits)
     EXPECT_EQ(LeadingInt("x1"), 0);
 }
 
-TEST(NumberText, DoublesBeyondIntAndNaNBecomeDefinedInts)
+TEST(NumberParsing, DoublesBeyondIntAndNaNBecomeDefinedInts)
 {
     EXPECT_EQ(TruncatedInt(-3.9), -3);
     EXPECT_EQ(TruncatedInt(1e300), INT_MAX);
@@ -25,7 +25,7 @@ TEST(NumberText, DoublesBeyondIntAndNaNBecomeDefinedInts)
     EXPECT_EQ(TruncatedInt(std::nan("")), 0);
 }
 
-TEST(NumberText, DecimalPrefixIgnoresTheLocaleAndHugeValues)
+TEST(NumberParsing, DecimalPrefixIgnoresTheLocaleAndHugeValues)
 {
     EXPECT_DOUBLE_EQ(LeadingDouble(" +1.5e2mm"), 150.0);
     EXPECT_DOUBLE_EQ(LeadingDouble("-.5"), -0.5);
