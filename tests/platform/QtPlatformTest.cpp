@@ -132,6 +132,35 @@ TEST(QtPrompter, ShowsTheButtonsAndIconAndGivesTheAnswer)
     EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
+// Clicks the skip button of the next box, or presses Escape on it.
+void SkipOrEscapeNextBox(bool skip, QString& skipCaption)
+{
+    QTimer::singleShot(0, [skip, &skipCaption] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        auto* button = box->findChild<QPushButton*>("skipRest");
+        ASSERT_TRUE(button);
+        skipCaption = button->text();
+        if (skip)
+            button->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+}
+
+TEST(QtPrompter, SkipRestButtonReadsInChineseAndEscapeMeansOk)
+{
+    CQtPrompter prompter("标题");
+    QString caption;
+    SkipOrEscapeNextBox(true, caption);
+    EXPECT_EQ(prompter.Ask("第2行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {}),
+              EPromptAnswer::SkipRest);
+    EXPECT_EQ(caption, QString::fromUtf8(CPrompter::kSkipRestCaption));
+    SkipOrEscapeNextBox(false, caption);
+    EXPECT_EQ(prompter.Ask("第3行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {}),
+              EPromptAnswer::Ok);
+}
+
 TEST(QtTranslations, StandardButtonsReadInChinese)
 {
     QTranslator translator;
