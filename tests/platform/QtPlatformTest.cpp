@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -159,6 +160,23 @@ TEST(QtPrompter, SkipRestButtonReadsInChineseAndEscapeMeansOk)
     SkipOrEscapeNextBox(false, caption);
     EXPECT_EQ(prompter.Ask("第3行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {}),
               EPromptAnswer::Ok);
+}
+
+TEST(QtFileChooser, SaveDialogStartsInTheGivenFolderWithTheName)
+{
+    QTemporaryDir folder;
+    QString shownFolder, shownName;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        shownFolder = dialog->directory().absolutePath();
+        shownName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        dialog->reject();
+    });
+    CQtFileChooser chooser;
+    EXPECT_EQ(chooser.ChooseSave(folder.path().toStdString(), "零件.txt"), std::nullopt);
+    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(shownName, "零件.txt");
 }
 
 TEST(QtTranslations, StandardButtonsReadInChinese)
