@@ -96,7 +96,6 @@ std::optional<std::string> CQtFileChooser::ChooseSave(const std::string& folder,
     QFileDialog dialog(Parent(), QString(), start, QString::fromUtf8(kProgramFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.setDirectory(start);
     dialog.selectFile(QString::fromStdString(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

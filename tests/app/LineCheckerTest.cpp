@@ -189,17 +189,4 @@ TEST(ManyFaultyLines, SkippingTheLastFaultSaysNoneFollowed)
     EXPECT_EQ(doc.Statements().size(), 2u) << "skipping the boxes skips no statement";
 }
 
-TEST(ManyFaultyLines, TheNextFileShowsEveryBoxAgain)
-{
-    CScriptedPrompter prompter;
-    CVelmoraDoc doc(prompter);
-    prompter.Answer(EPromptAnswer::SkipRest);
-    std::istringstream first(ManyFaultyLines(3));
-    ReadProgramStream(doc, first);
-    prompter.Clear();
-    std::istringstream second(ManyFaultyLines(3));
-    ReadProgramStream(doc, second);
-    EXPECT_EQ(prompter.Asked().size(), 3u);
-}
-
 } // namespace

