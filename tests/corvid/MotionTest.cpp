@@ -57,16 +57,7 @@ TEST_F(CCardTest, ListAndStopCommandsSendALoneZeroAndSetTheListState)
     EXPECT_NEAR(RealOf(Sent(Received()), 128), 1.0, kClose);
 }
 
-TEST_F(CCardTest, ARefusedEndOfListKeepsTheListOpen)
-{
-    OpenQuietly();
-    ASSERT_EQ(CV_StrtList(), CV_RC_DONE);
-    Card().RefuseWord(134);
-    EXPECT_EQ(CV_EndList(), CV_RC_REFUSED);
-    EXPECT_EQ(corvid::Coord().listState, 1);
-}
-
-TEST_F(CCardTest, SynthesizedVelocityAndAccelerationRefuseNothingAndSendReals)
+TEST_F(CCardTest, SynthesizedVelocityAndAccelerationRefuseTinyValuesAndSendReals)
 {
     OpenQuietly();
     EXPECT_EQ(CV_SetSynVel(0), CV_RC_TOO_SLOW);

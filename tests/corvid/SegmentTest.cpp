@@ -74,16 +74,6 @@ TEST_F(CSegmentTest, LinesInAListChainFromTheLibrarysLastPoint)
     EXPECT_NEAR(RealOf(sent, 119), 0.2, kClose);
 }
 
-TEST_F(CSegmentTest, AfterTheListEndsSegmentsStartFromTheCardAgain)
-{
-    StartAt(0, 0);
-    ASSERT_EQ(CV_StrtList(), CV_RC_DONE);
-    ASSERT_EQ(CV_LnXY(3, 4), CV_RC_DONE);
-    ASSERT_EQ(CV_EndList(), CV_RC_DONE);
-    Card().profilePoint = {6, 8, 0, 0};
-    EXPECT_EQ(CV_LnXY(6, 8), CV_RC_LINE_LENGTH);
-}
-
 TEST_F(CSegmentTest, AFailedProfilePointReadIsTheSegmentsResult)
 {
     StartAt(0, 0);
