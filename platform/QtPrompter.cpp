@@ -76,7 +76,14 @@ EPromptAnswer CQtPrompter::Ask(const std::string& text, EPromptButtons buttons,
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    // A box asked during a long read (one per faulty line) is answered
+    // with the mouse: it must not show the read's wait cursor.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int button = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
     if (skip && box.clickedButton() == skip)
         return EPromptAnswer::SkipRest;
     return AnswerOf(button, buttons);

@@ -202,17 +202,9 @@ double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel)
     return IdleSpinSign(panel) * sim.anim.spin_angle;
 }
 
-int SliceAt(const CWorkpiece& workpiece, double z)
-{
-    const double slice = std::fabs(std::trunc(z / workpiece.slice_len));
-    if (!(slice < CWorkpiece::kCapacity))
-        return -1;
-    return static_cast<int>(slice);
-}
-
 bool ToolIsCutting(const CSimulation& sim)
 {
-    const int slice = SliceAt(sim.workpiece, sim.interp.cur_z);
+    const int slice = SliceAt(sim.interp.cur_z);
     return slice >= 0 && sim.interp.cur_x < sim.workpiece.profile_r[slice];
 }
 

@@ -162,6 +162,20 @@ TEST(QtPrompter, SkipRestButtonReadsInChineseAndEscapeMeansOk)
               EPromptAnswer::Ok);
 }
 
+TEST(QtPrompter, ABoxShownWhileBusyHasTheArrowCursor)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape during = Qt::WaitCursor;
+    QTimer::singleShot(0, [&during] {
+        during = QApplication::overrideCursor()->shape();
+        QApplication::activeModalWidget()->close();
+    });
+    CQtPrompter("标题").Ask("第2行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {});
+    EXPECT_EQ(during, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+}
+
 TEST(QtFileChooser, SaveDialogStartsInTheGivenFolderWithTheName)
 {
     QTemporaryDir folder;
