@@ -60,8 +60,6 @@ double WorkpieceSpinFrame(CSimulation& sim, const CPanelState& panel);
 // The chuck body only reads the angle the jaws and workpiece have left.
 double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel);
 
-// The slice the tool stands over, or -1 when it lies beyond the arrays.
-int SliceAt(const CWorkpiece& workpiece, double z);
 // True when the tool is about to cut into material this frame.
 bool ToolIsCutting(const CSimulation& sim);
 // The chips' part of a frame: flies them while the tool cuts; returns the
