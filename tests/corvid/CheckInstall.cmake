@@ -2,7 +2,7 @@
 # program against it twice, as other projects would: with pkg-config and with
 # find_package(Corvid). Both programs must run on the simulated card.
 # Needs BUILD_DIR, WORK_DIR, SOURCE (the example), CONSUMER (its project),
-# C_COMPILER.
+# C_COMPILER; EXTRA_FLAGS go to every compile and link.
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT result EQUAL 0)
@@ -33,12 +33,12 @@ get_filename_component(pcdir ${pcfiles} DIRECTORY)
 get_filename_component(libdir ${pcdir} DIRECTORY)
 
 run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pcdir} pkg-config --cflags --libs corvid)
-separate_arguments(flags UNIX_COMMAND "${output}")
+separate_arguments(flags UNIX_COMMAND "${output} ${EXTRA_FLAGS}")
 run(${C_COMPILER} -std=c99 -Wall -Wextra -Werror ${SOURCE} ${flags} -o ${WORK_DIR}/square-pkgconfig)
 expect_square_ran(${WORK_DIR}/square-pkgconfig)
 
 run(${CMAKE_COMMAND} -S ${CONSUMER} -B ${WORK_DIR}/consumer -DCMAKE_PREFIX_PATH=${prefix}
-    -DCMAKE_C_COMPILER=${C_COMPILER} -DSQUARE_SOURCE=${SOURCE})
+    -DCMAKE_C_COMPILER=${C_COMPILER} -DSQUARE_SOURCE=${SOURCE} "-DCMAKE_C_FLAGS=${EXTRA_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 expect_square_ran(${WORK_DIR}/consumer/square)
 message(STATUS "the installed package builds C programs with pkg-config and with find_package")
