@@ -3,6 +3,8 @@
 #include "editor/EditorForm.h"
 #include "editor/TableText.h"
 
+#include "app/NumberParsing.h"
+
 #include <initializer_list>
 #include <utility>
 
@@ -99,7 +101,7 @@ TEditorRow CEditorForm::InsertedRow(std::string_view listText) const
 
 int CEditorForm::RowLineNumber(const std::string& text)
 {
-    return static_cast<int>(std::strtod(text.c_str(), nullptr));
+    return TruncatedInt(LeadingDouble(text));
 }
 
 TEditorRow CEditorForm::StoredRow(const CProcess& statement)

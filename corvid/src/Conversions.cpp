@@ -10,11 +10,12 @@ namespace {
 constexpr std::int64_t kUnsendable = std::int64_t{1} << 40;
 
 // value x scale truncated toward zero, or kUnsendable when that does not fit
-// a 32-bit integer (the card's word) or is not a number.
+// a signed 32-bit integer (the card's word) or is not a number. The bounds are
+// those of the integer, so -2^31 fits and +2^31 does not.
 std::int64_t Fixed(double value, double scale)
 {
     const double scaled = std::trunc(value * scale);
-    if (!(std::fabs(scaled) < 2147483648.0))
+    if (!(scaled >= -2147483648.0 && scaled <= 2147483647.0))
         return kUnsendable;
     return static_cast<std::int64_t>(scaled);
 }

@@ -11,12 +11,25 @@ constexpr short kCardCount = 16;
 
 std::mutex& LibraryMutex();
 
-// Runs one exported call under the library's lock.
+// Runs one exported call under the library's lock. Nothing thrown inside may
+// reach a C caller: whatever is thrown (an allocation that failed, a lock that
+// could not be taken) becomes the result onFailure.
 template <class Call>
-auto Serialised(Call&& call)
+short Serialised(short onFailure, Call&& call) noexcept
 {
-    std::lock_guard<std::mutex> lock(LibraryMutex());
-    return call();
+    try {
+        std::lock_guard<std::mutex> lock(LibraryMutex());
+        return call();
+    } catch (...) {
+        return onFailure;
+    }
+}
+
+// The same with -1, the communication failure, as the result of a throw.
+template <class Call>
+short Serialised(Call&& call) noexcept
+{
+    return Serialised(-1, static_cast<Call&&>(call));
 }
 
 short CurrentCard();

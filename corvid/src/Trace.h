@@ -14,7 +14,8 @@ public:
     CTrace& operator=(const CTrace&) = delete;
     ~CTrace();
 
-    // Appends to path from now on; null or empty turns tracing off.
+    // Appends to path from now on; null or empty turns tracing off. A file
+    // removed or replaced at path is opened again before the next line.
     void Bind(const char* path);
     bool Enabled() const { return m_file != nullptr; }
 
@@ -23,6 +24,9 @@ public:
               std::uint32_t replySize, bool succeeded);
 
 private:
+    void Reopen();
+    bool Stale() const;
+
     std::string m_path;
     std::FILE* m_file = nullptr;
 };

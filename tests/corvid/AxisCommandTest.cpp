@@ -142,6 +142,40 @@ TEST_F(CCardTest, OutOfRangeValuesAreRefusedWithoutSending)
     EXPECT_TRUE(Received().empty());
 }
 
+TEST_F(CCardTest, FixedPointValuesAreCheckedAtBothEndsOfTheirRange)
+{
+    OpenQuietly();
+    const double step16 = 1.0 / 65536.0;
+    const double step32 = 1.0 / 4294967296.0;
+    struct SEnd {
+        std::string name;
+        std::function<short()> call;
+        short result;
+        std::uint32_t argument;
+    };
+    const std::vector<SEnd> ends = {
+        {"SetVel top", [=] { return CV_SetVel(0x3FFFFFFF * step16); }, CV_RC_DONE, 0x3FFFFFFFu},
+        {"SetVel above top", [] { return CV_SetVel(16384.0); }, CV_RC_RANGE, 0},
+        {"SetAcc bottom", [=] { return CV_SetAcc(-0x3FFFFFFF * step16); }, CV_RC_DONE, Word(-0x3FFFFFFF)},
+        {"SetAcc below bottom", [] { return CV_SetAcc(-16384.0); }, CV_RC_RANGE, 0},
+        {"SetJerk zero", [] { return CV_SetJerk(0.0); }, CV_RC_DONE, 0},
+        {"SetJerk top", [=] { return CV_SetJerk(0x3FFFFFFF * step32); }, CV_RC_DONE, 0x3FFFFFFFu},
+        {"SetJerk below zero", [=] { return CV_SetJerk(-step32); }, CV_RC_RANGE, 0},
+        {"SetMAcc top", [=] { return CV_SetMAcc(0x7FFFFFFF * step16); }, CV_RC_DONE, 0xFFFFu},
+        {"SetMAcc above top", [] { return CV_SetMAcc(32768.0); }, CV_RC_RANGE, 0},
+        {"SetMAcc bottom", [] { return CV_SetMAcc(-32768.0); }, CV_RC_DONE, 0},
+        {"SetMAcc below bottom", [=] { return CV_SetMAcc(-32768.0 - step16); }, CV_RC_RANGE, 0},
+    };
+    for (const SEnd& end : ends) {
+        Card().ClearReceived();
+        EXPECT_EQ(end.call(), end.result) << end.name;
+        ASSERT_EQ(Received().size(), end.result == CV_RC_DONE ? 1u : 0u) << end.name;
+        if (end.result == CV_RC_DONE) {
+            EXPECT_EQ(Received()[0].argument, end.argument) << end.name;
+        }
+    }
+}
+
 TEST_F(CCardTest, SampleTimeLimitsAreAccepted)
 {
     OpenQuietly();

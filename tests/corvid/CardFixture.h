@@ -1,8 +1,9 @@
 // A fixture for tests that drive the library through its C interface against
 // the simulated card: every test starts with all cards closed, fresh simulated
-// cards, card 0 current and the simulator selected.
+// cards, card 0 current, the simulator selected and no coordinate state.
 #pragma once
 
+#include "CoordState.h"
 #include "corvid.h"
 #include "sim/CardSim.h"
 
@@ -22,6 +23,7 @@ protected:
         unsetenv("CORVID_TRACE");
         unsetenv("CORVID_DEVICE_DIR");
         Bench().Reset();
+        corvid::Coord() = corvid::SCoordState{};
     }
 
     void TearDown() override { CloseAllCards(); }

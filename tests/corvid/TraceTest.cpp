@@ -88,3 +88,25 @@ TEST_F(CTraceTest, CardTenOpensTheDeviceNodeEndingInZeroA)
     EXPECT_EQ(lines[0], "10 220214 13000200000000000000000000000000 failed");
     unsetenv("CORVID_DEVICE_DIR");
 }
+
+TEST_F(CTraceTest, ATraceFileRemovedWhileTheCardIsOpenIsCreatedAgain)
+{
+    ASSERT_EQ(CV_Open(), CV_RC_DONE);
+    fs::remove(m_trace);
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(0, 12), "0 220214 420");
+}
+
+TEST_F(CTraceTest, ATraceFileReplacedWhileTheCardIsOpenGetsTheNextLines)
+{
+    ASSERT_EQ(CV_Open(), CV_RC_DONE);
+    const fs::path other = m_dir / "other.txt";
+    std::ofstream(other) << "kept\n";
+    fs::rename(other, m_trace);
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "kept");
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The running program: the motion records built from the statements at the
+// start command, and where the step has got to.
+
+struct CSimulation;
+struct CPanelState;
+class CSimulationOutput;
+class CVelmoraDoc;
+
+// One motion record. kind is 'G' (a move), 'M' (an auxiliary function) or
+// 'T' (a tool change).
+struct MoveNode {
+    char kind = 'G';
+    int tool = 0;          // turret station, T nodes
+    double s = 0.0;        // spindle speed of M03/M04; 0 for M05
+    double f = 0.0;        // thread lead of G32, mm
+    double x0 = 0.0, z0 = 0.0; // start point
+    double x1 = 0.0, z1 = 0.0; // end point
+    double slope = 0.0;    // (x0 - x1) / (z0 - z1) of G00/G01
+    int code = 0;          // G 0, 1, 2, 3, 32 or M 2, 3, 4, 5, 8, 9
+    double i = 0.0, k = 0.0; // arc: start point relative to the centre
+    double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
+    int line = 0;          // line number of the statement it came from
+    MoveNode* next = nullptr;
+};
+
+// The list owns its nodes: they are released when a new list is built and
+// when the state goes away.
+struct CInterpreterState {
+    CInterpreterState() = default;
+    CInterpreterState(const CInterpreterState&) = delete;
+    CInterpreterState& operator=(const CInterpreterState&) = delete;
+    ~CInterpreterState();
+
+    MoveNode* node_head = nullptr;
+    MoveNode* node_tail = nullptr;
+    MoveNode* node_cur = nullptr;  // null: nothing left to execute
+    bool sim_running = false;      // stays true after the end, until the next start
+    int seg_started = 0;
+    double seg_x0 = 0.0, seg_z0 = 0.0, seg_x1 = 0.0, seg_z1 = 0.0;
+    double seg_slope = 0.0, seg_i = 0.0, seg_k = 0.0;
+    double cur_x = 0.0, cur_z = 0.0; // present tool-tip position
+    int thread_tick = 0;
+    int thread_pass = 0;
+    double spindle_s = 0.0;
+    int t_num = -1;                // station chosen by the last T node
+    // The node whose statement was last reported as started, so that each
+    // node is reported once however many frames it takes.
+    const MoveNode* node_started = nullptr;
+};
+
+class CProcess;
+
+// Releases every node; nothing is left pointing at them.
+void FreeMoveList(CInterpreterState& state);
+// Releases the old list and translates every statement of the document in order.
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc);
+// Appends the nodes of one statement: none, one, or four for a cycle.
+void TranslateStatement(CInterpreterState& state, const CProcess& statement);
+
+
+// What the start command shows when the program gives no motion records.
+inline constexpr const char* kNoProgramMessage = "请调入数控程序!";
+
+// The start command: resets the profile and trace, checks the chuck, builds
+// the motion records from the document and starts stepping.
+void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out);
+
+// One step of the running program, taken once per frame inside the drawing
+// of the workpiece; does nothing when no program runs or it has ended.
+void StepSimulation(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
