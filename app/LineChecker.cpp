@@ -446,3 +446,8 @@ std::unique_ptr<CProcess> CLineChecker::CheckQuietly(std::string_view line, SCar
     bool fault = false;
     return Check(line, state, nullptr, &fault);
 }
+
+std::unique_ptr<CProcess> CLineChecker::CheckQuietly(std::string_view line, SCarriedState& state, bool& rejected)
+{
+    return Check(line, state, nullptr, &rejected);
+}
