@@ -1,6 +1,7 @@
 #include "app/ProgramCommands.h"
 
 #include "app/ProgramFile.h"
+#include "app/SaveWarning.h"
 
 bool CProgramCommands::SaveIfAsked()
 {
@@ -28,6 +29,8 @@ bool CProgramCommands::SaveProgram()
     }
     m_doc.SetPathName(*path);
     m_doc.SetModifiedFlag(false);
+    if (!result.changed.empty())
+        m_prompter.Ask(SaveWarningText(result.changed), EPromptButtons::Ok, EPromptIcon::Warning);
     return true;
 }
 

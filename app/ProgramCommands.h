@@ -36,6 +36,7 @@ public:
     // command that asked must stop.
     bool SaveIfAsked();
     // Save dialog, then write. False when cancelled or failed (flag kept).
+    // Statements that will not read back as they are get one warning box.
     bool SaveProgram();
     ENewProgram NewProgram();
     // Save question, open dialog, read. True when a file was read.
