@@ -37,6 +37,21 @@ struct SReadLine {
     bool rejected = false;          // reported with a message
 };
 
+// The statement being written: where it takes the tool, and what of it
+// counts, worked out only once a line has to be judged by it.
+struct SWriting {
+    const CProcess& record;
+    SPoint start, end;
+    bool motion;
+    const SStatementMeaning& Meaning() const
+    {
+        if (!meaning)
+            meaning = MeaningOf(record);
+        return *meaning;
+    }
+    mutable std::optional<SStatementMeaning> meaning;
+};
+
 using FTryLine = std::function<bool(const std::string&)>;
 using FAccept = std::function<bool(const SReadLine&)>;
 
@@ -51,13 +66,13 @@ private:
     bool TryCodeAndWords(const CProcess& record, const FTryLine& tryLine) const;
     std::optional<SReadLine> FirstAccepted(const CProcess& record, const FAccept& accept) const;
 
-    std::optional<SReadLine> WordForWord(const CProcess& record, const SStatementMeaning& meaning, SPoint end) const;
-    std::optional<SReadLine> SameInEffect(const CProcess& record, const SStatementMeaning& meaning,
-                                          SPoint end) const;
-    SReadLine BestLine(const CProcess& form, const SStatementMeaning& meaning) const;
-    bool ReadsBackAs(const CProcess* back, const CProcess& record, const SStatementMeaning& meaning,
-                     SPoint end) const;
-    bool Undisturbed(const SReadLine& read, const SStatementMeaning& meaning) const;
+    std::optional<SReadLine> WordForWord(const SWriting& statement) const;
+    std::optional<SReadLine> SameInEffect(const SWriting& statement) const;
+    SReadLine BestLine(const SWriting& statement) const;
+    bool ReadsBackAs(const CProcess* back, const SWriting& statement) const;
+    bool ReachesEnd(const CProcess& back, const SWriting& statement, bool sameWords) const;
+    SPoint EndOf(const CProcess& back, const SWriting& statement, bool sameWords) const;
+    bool Undisturbed(const SReadLine& read, const SWriting& statement) const;
 
     SCarriedState m_reader; // what the reader will carry at this point
     SPoint m_programEnd;    // where the program's statements so far leave the tool
@@ -115,8 +130,9 @@ std::optional<SReadLine> CProgramWriter::FirstAccepted(const CProcess& record, c
 // Whether a line leaves every carried word the statement does not set as
 // it was. A line that read an M code through a cycle's rules, say, would
 // have changed the carried X and R under the lines after it.
-bool CProgramWriter::Undisturbed(const SReadLine& read, const SStatementMeaning& meaning) const
+bool CProgramWriter::Undisturbed(const SReadLine& read, const SWriting& statement) const
 {
+    const SStatementMeaning& meaning = statement.Meaning();
     static constexpr std::pair<EWord, std::string SCarriedState::*> kCarried[] = {
         {EWord::P, &SCarriedState::p}, {EWord::Q, &SCarriedState::q}, {EWord::X, &SCarriedState::x},
         {EWord::Z, &SCarriedState::z}, {EWord::I, &SCarriedState::i}, {EWord::K, &SCarriedState::k},
@@ -132,11 +148,11 @@ bool CProgramWriter::Undisturbed(const SReadLine& read, const SStatementMeaning&
 
 // Word for word, and, for a move whose start has changed with an earlier
 // statement, to the same end point.
-std::optional<SReadLine> CProgramWriter::WordForWord(const CProcess& record, const SStatementMeaning& meaning,
-                                                     SPoint end) const
+std::optional<SReadLine> CProgramWriter::WordForWord(const SWriting& statement) const
 {
+    const CProcess& record = statement.record;
     const FAccept sameWords = [&](const SReadLine& read) {
-        return read.back && read.back->SameWords(record) && ReadsBackAs(read.back.get(), record, meaning, end);
+        return read.back && read.back->SameWords(record) && ReachesEnd(*read.back, statement, true);
     };
     // What the statement's own line leaves the reader carrying: a plainer
     // line must leave the same, or later lines would read otherwise.
@@ -147,7 +163,7 @@ std::optional<SReadLine> CProgramWriter::WordForWord(const CProcess& record, con
             own.reset();
     }
     std::optional<SReadLine> found = FirstAccepted(record, [&](const SReadLine& read) {
-        return sameWords(read) && (own ? read.state == own->state : Undisturbed(read, meaning));
+        return sameWords(read) && (own ? read.state == own->state : Undisturbed(read, statement));
     });
     if (found)
         return found;
@@ -158,20 +174,20 @@ std::optional<SReadLine> CProgramWriter::WordForWord(const CProcess& record, con
 // its end point; an M code behind a G code without words, which keeps the
 // carried code's rules (and their demands) off the line; the statement's own
 // line. First among lines that leave the other carried words alone.
-std::optional<SReadLine> CProgramWriter::SameInEffect(const CProcess& record, const SStatementMeaning& meaning,
-                                                      SPoint end) const
+std::optional<SReadLine> CProgramWriter::SameInEffect(const SWriting& statement) const
 {
-    std::vector<CProcess> forms{ReadableForm(record, end)};
-    if (meaning.motion)
-        forms.push_back(ReadableForm(record, end, EMoveWords::EndPoint));
+    const CProcess& record = statement.record;
+    std::vector<CProcess> forms{ReadableForm(record, statement.end)};
+    if (statement.motion)
+        forms.push_back(ReadableForm(record, statement.end, EMoveWords::EndPoint));
     std::vector<std::string> lines;
-    if (meaning.kind.starts_with('M'))
+    if (statement.Meaning().kind.starts_with('M'))
         lines.push_back("G97" + PlainLine(forms.front()));
     if (!record.SourceLine().empty())
         lines.emplace_back(record.SourceLine());
     for (const bool careful : {true, false}) {
         const FAccept accept = [&](const SReadLine& read) {
-            return ReadsBackAs(read.back.get(), record, meaning, end) && (!careful || Undisturbed(read, meaning));
+            return ReadsBackAs(read.back.get(), statement) && (!careful || Undisturbed(read, statement));
         };
         for (const CProcess& form : forms) {
             if (auto found = FirstAccepted(form, accept))
@@ -190,8 +206,10 @@ std::optional<SReadLine> CProgramWriter::SameInEffect(const CProcess& record, co
 // tool word too, since a T turns any line into a tool statement. A line
 // giving a statement of the same kind is best, then one the reader passes
 // over without a message.
-SReadLine CProgramWriter::BestLine(const CProcess& form, const SStatementMeaning& meaning) const
+SReadLine CProgramWriter::BestLine(const SWriting& statement) const
 {
+    const SStatementMeaning& meaning = statement.Meaning();
+    const CProcess form = ReadableForm(statement.record, statement.end);
     std::vector<std::string> lines{PlainLine(form)};
     if (!meaning.kind.empty() && !form.Get(EWord::T).empty()) {
         CProcess withoutTool = form;
@@ -211,32 +229,46 @@ SReadLine CProgramWriter::BestLine(const CProcess& form, const SStatementMeaning
     return std::move(*best);
 }
 
-bool CProgramWriter::ReadsBackAs(const CProcess* back, const CProcess& record, const SStatementMeaning& meaning,
-                                 SPoint end) const
+bool CProgramWriter::ReadsBackAs(const CProcess* back, const SWriting& statement) const
 {
-    if (!back || !(back->SameWords(record) || MeaningOf(*back) == meaning))
+    if (!back)
         return false;
-    return !meaning.motion || SamePlace(EndPointFrom(*back, m_readEnd), end);
+    const bool sameWords = back->SameWords(statement.record);
+    return (sameWords || MeaningOf(*back) == statement.Meaning()) && ReachesEnd(*back, statement, sameWords);
+}
+
+// Where the statement read back takes the tool from where the read-back
+// program has left it; the same words from the same start go to the same
+// end.
+SPoint CProgramWriter::EndOf(const CProcess& back, const SWriting& statement, bool sameWords) const
+{
+    if (sameWords && m_readEnd == statement.start)
+        return statement.end;
+    return EndPointFrom(back, m_readEnd);
+}
+
+bool CProgramWriter::ReachesEnd(const CProcess& back, const SWriting& statement, bool sameWords) const
+{
+    return !statement.motion || SamePlace(EndOf(back, statement, sameWords), statement.end);
 }
 
 std::string CProgramWriter::Line(const CProcess& record)
 {
-    const SPoint start = m_programEnd;
-    const SPoint end = EndPointFrom(record, start);
-    m_programEnd = end;
-    const SStatementMeaning meaning = MeaningOf(record);
-    std::optional<SReadLine> chosen = WordForWord(record, meaning, end);
+    const SWriting statement{record, m_programEnd, EndPointFrom(record, m_programEnd),
+                             CVelmoraDoc::IsMotion(record), std::nullopt};
+    m_programEnd = statement.end;
+    std::optional<SReadLine> chosen = WordForWord(statement);
     if (!chosen)
-        chosen = SameInEffect(record, meaning, end);
+        chosen = SameInEffect(statement);
     if (!chosen)
-        chosen = BestLine(ReadableForm(record, end), meaning);
+        chosen = BestLine(statement);
 
     const CProcess* back = chosen->back.get();
-    const bool same = ReadsBackAs(back, record, meaning, end) && (!meaning.motion || SamePlace(m_readEnd, start));
+    const bool same = ReadsBackAs(back, statement) && (!statement.motion || SamePlace(m_readEnd, statement.start));
     if (!same)
         m_changed.push_back({record.m_nLineNumber, back == nullptr});
     if (back)
-        m_readEnd = EndPointFrom(*back, m_readEnd);
+        m_readEnd = EndOf(*back, statement, back->SameWords(record));
     m_reader = std::move(chosen->state);
     return std::move(chosen->line);
 }

@@ -94,11 +94,7 @@ SStatementMeaning MeaningOf(const CProcess& record)
 
 SPoint EndPointFrom(const CProcess& record, SPoint start)
 {
-    CProcess copy = record;
-    copy.m_ptStart = start;
-    copy.m_ptEnd = {};
-    CVelmoraDoc::ComputeEndPoint(copy);
-    return copy.m_ptEnd;
+    return CVelmoraDoc::EndPointFrom(record, start, {}); // a new statement's end is (0, 0)
 }
 
 bool SamePlace(SPoint a, SPoint b)
