@@ -9,13 +9,14 @@
 //   the cycle's code, and a statement without a code (or the editor's "T")
 //   is a tool statement;
 // - the words that kind takes (a cycle's first line its U and R, its second
-//   line P, Q, U, W, F, S and T), as the reader stores them: upper case, without
-//   blanks. A word without a value (empty, or only its letter) equals any
-//   other word without a value, as every consumer reads both as 0. A T word
-//   counts only from its letter T on, so the reader's text of a cycle's
-//   second line, which holds no tool, is no tool word. The words other codes
-//   bring along (the X of an M05, the S of a G50) are kept by no reader and
-//   do not count;
+//   line P, Q, U, W, F, S and T), as the reader stores them: upper case,
+//   without blanks. A word without a value (empty, or only its letter)
+//   equals any other word without a value, as every consumer reads both as
+//   0. A T word counts only from its letter T on, so the reader's text of a
+//   cycle's second line, which holds no tool, is no tool word. The words
+//   other statements bring along (the X an M05 keeps from the G code before
+//   it, the S of a G50 made in the editor) are used by nothing and do not
+//   count;
 // - for moves, where the tool goes: the start and end points as reading the
 //   program from the initial point gives them. The X and Z words themselves
 //   do not count, so a move given with U and W is the same as the move to its
