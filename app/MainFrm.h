@@ -11,12 +11,14 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class CResourcePaths;
 class CKeyTyper;
 class CSoundPlayer;
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -43,6 +45,12 @@ struct SPaneFactories {
     TPaneFactory panel;
     static SPaneFactories Default();
 };
+
+// Makes the modal dialog of a command, parented to the frame.
+using TDialogFactory = std::function<std::unique_ptr<QDialog>(QWidget* parent)>;
+// The dialogs the frame's own commands run (tool compensation, tool
+// setting), by command number.
+std::map<int, TDialogFactory> DefaultFrameDialogs();
 
 class CMainFrame : public QMainWindow, public CCommandTarget {
     Q_OBJECT
@@ -79,6 +87,9 @@ public:
     // A modal dialog a command runs (tool setting, tool selection, tool
     // compensation); the command is disabled while none is registered.
     void setDialogRunner(int id, std::function<void()> run);
+    // A runner that makes the dialog and runs it modally; its result is not
+    // used.
+    void setDialogFactory(int id, TDialogFactory make);
 
     void applyLayout(const TPaneLayout& layout);
     const TPaneLayout& lastLayout() const { return m_lastLayout; }
@@ -119,9 +130,12 @@ private:
     void viewSwitch();
     void openHelp();
     void stepPane(int step);
-    void afterOpen();
+    // Names the window after what was read; a file that is gone leaves the
+    // recently-used list (path: the file asked for, when known).
+    EOpenResult afterOpen(EOpenResult result, const std::string& path);
     void afterSave();
     void rememberFile();
+    void storeRecentFiles();
     void loadRecentFiles();
     void updateRecentMenu();
 

@@ -18,8 +18,10 @@ struct SFileResult {
     bool ok = true;
     std::string error; // a sentence for the user when !ok
     int rejected = 0;  // lines the checker reported (reading only)
+    // The read stopped part way: the document holds only the lines before.
+    bool incomplete = false;
     std::vector<SChangedStatement> changed; // writing only, in program order
-    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, {}}; }
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}}; }
 };
 
 // A program as its file holds it, and what of it will not read back the same.

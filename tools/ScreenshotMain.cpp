@@ -2,7 +2,11 @@
 //   velmora-screenshot PROGRAM OUT.png [MENU]   (under xvfb-run)
 // With MENU (0 for the File menu, ...) that menu is shown open and the whole
 // screen is taken.
+//   velmora-screenshot --dialog COMMAND OUT.png
+// takes the dialog a frame command opens (32797 tool compensation, 32787
+// tool setting) instead.
 #include "app/MainFrm.h"
+#include "app/NumberParsing.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
@@ -14,7 +18,31 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
+
+namespace {
+
+// Runs the command, whose dialog is modal, and grabs the dialog from inside
+// its own event loop.
+int DialogPicture(CMainFrame& frame, int command, const QString& out)
+{
+    int status = 1;
+    QTimer::singleShot(1500, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            if (dialog->grab().save(out))
+                status = 0;
+            dialog->close();
+        }
+    });
+    QTimer::singleShot(500, [&] {
+        if (!frame.routeCommand(command))
+            std::fprintf(stderr, "command %d opens nothing\n", command);
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -31,8 +59,10 @@ int main(int argc, char* argv[])
     CMainFrame* frame = app.MainFrame();
     // Without a window manager nothing maximises the window; do it here.
     frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    if (argc > 3 && QString(argv[1]) == "--dialog")
+        return DialogPicture(*frame, LeadingInt(argv[2]), QString::fromLocal8Bit(argv[3]));
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
-    const int menu = argc > 3 ? std::atoi(argv[3]) : -1;
+    const int menu = argc > 3 ? LeadingInt(argv[3]) : -1;
     if (menu >= 0 && menu < frame->menuBar()->actions().size()) {
         QTimer::singleShot(800, [frame, menu] {
             QAction* popup = frame->menuBar()->actions()[menu];

@@ -4,6 +4,7 @@
 #include "editor/GcodeEditPanelView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -175,6 +177,42 @@ TEST_F(MainFrameTest, FileNamedRelativelyIsRememberedByItsFullPath)
     EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 01-rapid-and-feed.txt"));
 }
 
+TEST_F(MainFrameTest, ARecentFileThatIsGoneLeavesTheList)
+{
+    const QString path = QDir::temp().filePath("velmora-ui-gone.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("G00X1Z1\n");
+    file.close();
+    files.Answer(Sample("01-rapid-and-feed.txt"));
+    frame->routeCommand(32799);
+    ASSERT_TRUE(frame->openProgramFile(path.toStdString()));
+    ASSERT_EQ(frame->recentFiles().Paths().size(), 2u);
+    QFile::remove(path);
+
+    frame->routeCommand(57616); // the newest entry, the file just removed
+    EXPECT_EQ(frame->recentFiles().Paths(), std::vector<std::string>{Sample("01-rapid-and-feed.txt")});
+    EXPECT_EQ(QSettings().value("Recent File List/File2"), QVariant()) << "the list is stored without it";
+    EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - velmora-ui-gone.txt"));
+}
+
+TEST_F(MainFrameTest, AReadThatFailsPartWayNamesTheWindowAfterTheFailedFile)
+{
+    files.Answer(Sample("01-rapid-and-feed.txt"));
+    frame->routeCommand(32799);
+    frame->programCommands().read = [](CVelmoraDoc& d, const std::string&) {
+        d.RemoveAllStatements();
+        SFileResult result = SFileResult::Failure("读取程序文件时出错，程序可能不完整。");
+        result.incomplete = true;
+        return result;
+    };
+    files.Answer(Sample("02-arcs.txt"));
+    frame->routeCommand(32799);
+    EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 02-arcs.txt"));
+    EXPECT_EQ(frame->recentFiles().Paths().size(), 1u) << "a file not read whole is not offered again";
+    EXPECT_EQ(Editor()->table()->rowCount(), 0);
+}
+
 TEST_F(MainFrameTest, EveryOpenCommandOpens)
 {
     for (int id : {32795, 32799, 57601}) {
@@ -251,7 +289,7 @@ TEST_F(MainFrameTest, ProgramPopupSendsItsCommandsToTheFrame)
     std::unique_ptr<QMenu> menu(frame->createProgramPopupMenu(nullptr));
     ASSERT_EQ(menu->actions().size(), 4);
     EXPECT_EQ(menu->actions()[1]->text(), "从磁盘读取程序&F");
-    EXPECT_FALSE(menu->actions()[3]->isEnabled()); // no tool compensation dialog yet
+    EXPECT_TRUE(menu->actions()[3]->isEnabled()); // the tool compensation dialog
     menu->actions()[1]->trigger();
     EXPECT_EQ(files.opens, 1);
 }
@@ -260,9 +298,30 @@ TEST_F(MainFrameTest, RegisteredDialogsEnableTheirCommands)
 {
     int runs = 0;
     frame->setDialogRunner(32797, [&] { ++runs; });
+    frame->setDialogRunner(32787, {});
     EXPECT_FALSE(frame->action(32787)->isEnabled());
     EXPECT_TRUE(frame->routeCommand(32797));
     EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MainFrameTest, ToolCommandsRunTheirDialogsModally)
+{
+    const std::pair<int, const char*> commands[] = {
+        {32797, "cutCompensationDialog"}, {32787, "toolSettingDialog"}};
+    for (auto [id, name] : commands) {
+        QString shown;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialog);
+            shown = dialog->objectName();
+            modal = dialog->isModal() && dialog->parentWidget() == frame.get();
+            dialog->close();
+        });
+        EXPECT_TRUE(frame->routeCommand(id));
+        EXPECT_EQ(shown, name);
+        EXPECT_TRUE(modal) << name;
+    }
 }
 
 TEST_F(MainFrameTest, HoveringAnEntryShowsItsPrompt)

@@ -1,0 +1,50 @@
+#pragma once
+// The view's camera: a fixed scene orientation, the mouse's rotation, pan and
+// zoom, and the perspective projection. Plain math, so the navigation can be
+// checked without a window.
+#include "simulation/SceneSwitches.h"
+
+#include <array>
+
+struct SVec3 {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+
+// Column-major, as the fixed-function pipeline loads it.
+using TMatrix4 = std::array<double, 16>;
+
+struct CCamera {
+    float scene_rot[3] = {30.0f, -30.0f, 0.0f};
+    float scene_move[3] = {0.0f, 0.0f, 0.0f}; // the third is the zoom, drawn times 50
+    float pan[2] = {0.0f, 0.0f};
+    float user_rot[2] = {0.0f, 0.0f};
+    int dragging = 0;
+    int last_x = 0, last_y = 0;
+};
+
+namespace camera {
+inline constexpr double kFieldOfView = 2.5; // vertical, degrees
+inline constexpr double kNear = 1000.0;
+inline constexpr double kFar = 8000000.0;
+inline constexpr double kEyeX = -500.0;     // where the frame puts the scene before turning it
+inline constexpr double kEyeZ = -40000.0;
+inline constexpr int kTurnPixels = 7;
+inline constexpr float kPanPerPixel = 3.0f;
+inline constexpr float kZoomScale = 50.0f;
+} // namespace camera
+
+void MousePress(CCamera& cam, int x, int y);
+void MouseRelease(CCamera& cam);
+// Navigation while the left button is held, by the mouse mode; the last
+// position is taken on every move.
+void MouseMove(CCamera& cam, EMouseMode mode, int x, int y);
+
+// The rotation a drag of d pixels adds to an angle that stands at angle.
+float TurnBy(float angle, int d);
+
+// gluPerspective's matrix for a viewport of w x h.
+TMatrix4 Projection(int w, int h);
+// The model-view matrix the frame sets before it draws the machine.
+TMatrix4 SceneModelView(const CCamera& cam);
+// Window pixel (x right, y down) of a world point, for a viewport of w x h.
+SVec3 ProjectToWindow(const CCamera& cam, int w, int h, SVec3 world);

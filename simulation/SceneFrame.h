@@ -1,0 +1,74 @@
+#pragma once
+// The state the scene changes from frame to frame, as plain functions. The
+// drawing calls each one where it draws the part, in drawing order; a frame
+// without a window calls them all through AdvanceFrame, so both see the same
+// spindle, jaws, turret, door, stream and chips.
+#include "simulation/Simulation.h"
+
+struct CPanelState;
+class CSimulationOutput;
+
+// Where the machine's reference frame puts the spindle and the tool's home.
+namespace scene {
+inline constexpr double kChuckFaceX = 455.0;   // world x of the stock's chuck end
+inline constexpr double kAxisY = 652.5;        // spindle axis height
+inline constexpr double kAxisZ = 150.0;
+inline constexpr double kHomeX = 70.0;         // tool home radius
+inline constexpr double kHomeZ = 445.0;        // tool home along the axis, plus the stock length
+inline constexpr double kCarriageHomeZ = 900.0; // world x the carriage is built at
+inline constexpr double kDoorBaseX = 660.0;
+} // namespace scene
+
+// Offset of the carriage (saddle, cross slide, turret, tools) from where it
+// is built: dx along the bed, dz across it.
+struct SCarriageOffset {
+    double dx = 0.0, dz = 0.0;
+};
+
+// One indexing step of the turret: the angle to draw and the lift while
+// it swings.
+struct STurretPose {
+    double angle = 0.0;
+    double lift = 0.0;
+};
+
+// The chuck jaws' part of a frame: spindle angle and jaw opening to draw.
+struct SJawPose {
+    double spin = 0.0;   // degrees about the spindle axis
+    double height = 0.0; // first jaw translation from the axis
+};
+
+// Copies the panel's manual turret position; first thing of a frame.
+void TakeManualPosition(CSceneAnimation& anim, const CPanelState& panel);
+
+// The turret: its interlocks (which may end the run) and one indexing step.
+STurretPose TurretFrame(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
+// The tools: their own indexing step and, while idle, the position display.
+STurretPose TurretToolsFrame(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
+// One indexing step for the station the program chose.
+STurretPose IndexTurret(CSceneAnimation& anim, int t_num);
+SCarriageOffset CarriageOffset(const CSimulation& sim, const CPanelState& panel);
+
+// The coolant stream's move before the next droplet; advances the phase.
+double NextDropletStep(CSceneAnimation& anim);
+inline constexpr int kDropletsPerFrame = 30;
+
+// Jaw travel and the spindle angle the jaws and chuck turn by.
+SJawPose JawFrame(CSimulation& sim, const CPanelState& panel);
+// The workpiece's angle before the step; advances the idle angle again.
+double WorkpieceSpinFrame(CSimulation& sim, const CPanelState& panel);
+// The chuck body only reads the angle the jaws and workpiece have left.
+double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel);
+
+// True when the tool is about to cut into material this frame.
+bool ToolIsCutting(const CSimulation& sim);
+// The chips' part of a frame: flies them while the tool cuts; returns the
+// spin angle of chip 1 (chips 2 to 6 use it plus 10).
+double ChipsFrame(CSimulation& sim);
+void ResetChips(CSceneAnimation& anim);
+
+// The door glides 20 a frame towards open or shut; returns its x shift.
+double DoorFrame(CSceneSwitches& switches);
+
+// A whole frame's state changes in drawing order, without drawing.
+void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);

@@ -1,0 +1,185 @@
+#include "simulation/FrameRecorder.h"
+#include "panel/PanelState.h"
+#include "simulation/Camera.h"
+#include "simulation/OffscreenHost.h"
+#include "simulation/Simulation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 640, kHeight = 480;
+const SVec3 kStockMiddle{555.0, 652.5, 150.0};
+
+struct SceneRenderTest : ::testing::Test {
+    std::unique_ptr<CSimulation> owned = std::make_unique<CSimulation>();
+    CSimulation& sim = *owned;
+    CPanelState panel;
+    CFrameRecorder out;
+    CCamera camera;
+    std::unique_ptr<COffscreenHost> host;
+
+    void SetUp() override
+    {
+        sim.switches.stockOuterDiameter = 40.0;
+        sim.switches.doorOffset = 20.0; // settled shut
+        host = std::make_unique<COffscreenHost>(sim, kWidth, kHeight);
+        if (!host->IsValid())
+            GTEST_SKIP() << "no OpenGL context here";
+    }
+    QImage Frame()
+    {
+        host->Render(sim, panel, out, camera);
+        return host->Grab();
+    }
+    QColor At(const QImage& image, SVec3 world) const
+    {
+        const SVec3 p = ProjectToWindow(camera, image.width(), image.height(), world);
+        return image.pixelColor(int(p.x), int(p.y));
+    }
+    void OpenDoor()
+    {
+        sim.switches.doorClosed = 0;
+        sim.switches.doorOffset = -480.0;
+    }
+};
+
+bool IsGrey(const QColor& c)
+{
+    return std::abs(c.red() - c.green()) < 25 && std::abs(c.green() - c.blue()) < 25
+           && c.red() > 60;
+}
+
+bool IsBlack(const QColor& c)
+{
+    return c.red() < 10 && c.green() < 10 && c.blue() < 10;
+}
+
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            count += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green())
+                             + std::abs(p.blue() - q.blue()) > 30;
+        }
+    return count;
+}
+
+// Rows from the first to the last that hold anything but background.
+int DrawnHeight(const QImage& image)
+{
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!IsBlack(image.pixelColor(x, y))) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                break;
+            }
+    return bottom - top;
+}
+
+TEST_F(SceneRenderTest, StockIsVisibleInGrey)
+{
+    EXPECT_TRUE(IsGrey(At(Frame(), kStockMiddle)));
+}
+
+TEST_F(SceneRenderTest, HiddenModeDropsTheMachineButKeepsChuckAndWorkpiece)
+{
+    const SVec3 baseFront{600.0, 200.0, 420.0};
+    const SVec3 chuck{400.0, 652.5, 225.0};
+    const QImage solid = Frame();
+    sim.switches.renderMode = ERenderMode::Hidden;
+    const QImage hidden = Frame();
+    EXPECT_FALSE(IsBlack(At(solid, baseFront)));
+    EXPECT_TRUE(IsBlack(At(hidden, baseFront)));
+    EXPECT_TRUE(IsGrey(At(hidden, kStockMiddle)));
+    EXPECT_FALSE(IsBlack(At(hidden, chuck)));
+}
+
+TEST_F(SceneRenderTest, ClosedDoorCoversWhatTheOpenDoorShows)
+{
+    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    const QColor shut = At(Frame(), doorPanel);
+    OpenDoor();
+    const QColor open = At(Frame(), doorPanel);
+    EXPECT_GT(shut.blue(), shut.red() + 40);
+    EXPECT_GT(std::abs(shut.red() - open.red()) + std::abs(shut.blue() - open.blue()), 40);
+}
+
+TEST_F(SceneRenderTest, WireFrameDiffersFromSolid)
+{
+    const QImage solid = Frame();
+    sim.switches.renderMode = ERenderMode::WireFrame;
+    const QImage wire = Frame();
+    EXPECT_GT(DifferentPixels(solid, wire), kWidth * kHeight / 10);
+}
+
+TEST_F(SceneRenderTest, TransparentModeShowsTheMachineFaintly)
+{
+    const SVec3 baseFront{600.0, 200.0, 420.0};
+    sim.switches.renderMode = ERenderMode::Transparent;
+    const QColor faint = At(Frame(), baseFront);
+    EXPECT_FALSE(IsBlack(faint));
+    EXPECT_LT(faint.red() + faint.green() + faint.blue(), 150);
+}
+
+TEST_F(SceneRenderTest, FourteenPixelDragTurnsTheSceneAndSixDoNot)
+{
+    const QImage before = Frame();
+    MousePress(camera, 100, 100);
+    MouseMove(camera, EMouseMode::Rotate, 106, 100);
+    EXPECT_LT(DifferentPixels(before, Frame()), 10);
+    MouseMove(camera, EMouseMode::Rotate, 120, 100);
+    EXPECT_GT(DifferentPixels(before, Frame()), 1000);
+}
+
+TEST_F(SceneRenderTest, ResizingKeepsTheFieldOfView)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    const int narrow = DrawnHeight(Frame());
+    host->Resize(2 * kWidth, kHeight);
+    const int wide = DrawnHeight(Frame());
+    EXPECT_GT(narrow, 50);
+    EXPECT_NEAR(narrow, wide, 3);
+}
+
+TEST_F(SceneRenderTest, TailstockComesUpToTheStockWithTheCone)
+{
+    OpenDoor();
+    const SVec3 parked{1120.0, 560.0, 200.0};
+    const QImage removed = Frame();
+    sim.switches.coneInstalled = 1;
+    sim.switches.coneRemoved = 0;
+    const QImage installed = Frame();
+    EXPECT_NE(At(removed, parked), At(installed, parked));
+    EXPECT_GT(DifferentPixels(removed, installed), 2000);
+}
+
+TEST_F(SceneRenderTest, MachinedSlicesShowYellow)
+{
+    sim.interp.sim_running = true;
+    panel.m_nRefMode = ERefMode::ReferenceReturn;
+    sim.turret.currentTool = 0;
+    for (int i = 0; i < 200; ++i)
+        sim.workpiece.profile_r[i] = i < 150 ? 15.0 : 20.0;
+    const QColor c = At(Frame(), {600.0, 652.5, 150.0});
+    EXPECT_GT(c.red(), 120);
+    EXPECT_GT(c.green(), 120);
+    EXPECT_LT(c.blue(), c.red() - 60);
+}
+
+TEST_F(SceneRenderTest, FramesLeaveThePictureOpaque)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    const QImage image = Frame();
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
+}
+
+} // namespace
