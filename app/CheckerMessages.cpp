@@ -35,3 +35,30 @@ const char* CheckMessagePattern(ECheckMessage message)
 {
     return kPatterns[static_cast<std::size_t>(message)];
 }
+
+namespace {
+// The first numbers and the last are enough to find the faults; all of them
+// would fill the screen.
+constexpr std::size_t kListedLines = 20;
+} // namespace
+
+std::string SkippedLinesMessage(const std::vector<int>& lines)
+{
+    if (lines.empty())
+        return "本文件其余各行没有再发现错误。";
+    // Lines with an illegal character repeat the number before them; one
+    // mention is enough.
+    std::vector<int> numbers;
+    for (int line : lines)
+        if (numbers.empty() || numbers.back() != line)
+            numbers.push_back(line);
+    std::string list;
+    for (std::size_t n = 0; n < numbers.size() && n < kListedLines; ++n) {
+        if (n > 0)
+            list += (n + 1 == kListedLines && numbers.size() > kListedLines) ? "、…、" : "、";
+        list += std::to_string(n + 1 == kListedLines ? numbers.back() : numbers[n]);
+    }
+    const bool cut = numbers.size() > kListedLines;
+    return "本文件另有" + std::to_string(lines.size()) + "行有错误，未逐一提示：第" + list +
+           (cut ? "行（中间的行号从略）。" : "行。");
+}

@@ -1,6 +1,9 @@
 #pragma once
 // The checker's messages, exactly as the system shows them. The first %d is
 // the line number; the G90/G94 messages take the G number as a second %d.
+#include <string>
+#include <vector>
+
 enum class ECheckMessage {
     IllegalChar,
     NoGM,
@@ -29,3 +32,7 @@ enum class ECheckMessage {
 };
 
 const char* CheckMessagePattern(ECheckMessage message);
+
+// The last box after the user skipped the rest of a file's boxes: how many
+// more lines were rejected and their numbers, the list cut short when long.
+std::string SkippedLinesMessage(const std::vector<int>& lines);

@@ -42,8 +42,8 @@ int LeadingNumber(std::string_view text)
 {
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
+        if (c < '0' || c > '9' || value > 99999999)
+            break; // no code number is that long; stop before int overflows
         value = value * 10 + (c - '0');
     }
     return value;
@@ -405,44 +405,63 @@ std::string FormatMessage(ECheckMessage message, int line, int argument)
 
 } // namespace
 
-namespace {
-// Checks one line; *fault tells whether it was rejected with a message.
-std::unique_ptr<CProcess> Check(std::string_view line, SCarriedState& state, CPrompter* prompter,
-                                bool* fault)
+struct CLineChecker::SFault {
+    ECheckMessage message;
+    int line;
+    int argument;
+};
+
+// Checks one line; *fault is set when it was rejected.
+std::unique_ptr<CProcess> CLineChecker::Check(std::string_view line, SCarriedState& state,
+                                              std::optional<SFault>* fault)
 {
-    *fault = false;
     if (line.find("//") != std::string_view::npos)
         return nullptr;
     thread_local std::string cleaned;
     if (!CleanLine(line, cleaned)) {
-        *fault = true;
-        if (prompter)
-            prompter->Tell(FormatMessage(ECheckMessage::IllegalChar, state.counter, 0));
+        *fault = SFault{ECheckMessage::IllegalChar, state.counter, 0};
         return nullptr;
     }
     if (cleaned.empty())
         return nullptr;
     CLineCheck check(cleaned, state);
     auto record = check.Run();
-    if (check.Fault()) {
-        *fault = true;
-        if (prompter)
-            prompter->Tell(FormatMessage(*check.Fault(), state.counter, check.FaultArgument()));
-    }
+    if (check.Fault())
+        *fault = SFault{*check.Fault(), state.counter, check.FaultArgument()};
     return record;
 }
-} // namespace
 
 std::unique_ptr<CProcess> CLineChecker::CheckLine(std::string_view line, SCarriedState& state)
 {
-    bool fault = false;
-    auto record = Check(line, state, &m_prompter, &fault);
-    m_nRejected += fault ? 1 : 0;
+    std::optional<SFault> fault;
+    auto record = Check(line, state, &fault);
+    if (fault)
+        Report(*fault);
     return record;
+}
+
+void CLineChecker::Report(const SFault& fault)
+{
+    ++m_nRejected;
+    if (m_bSkipping) {
+        m_skippedLines.push_back(fault.line);
+        return;
+    }
+    const std::string text = FormatMessage(fault.message, fault.line, fault.argument);
+    if (m_prompter.Ask(text, EPromptButtons::OkSkipRest) == EPromptAnswer::SkipRest)
+        m_bSkipping = true;
+}
+
+void CLineChecker::Finish()
+{
+    if (m_bSkipping)
+        m_prompter.Tell(SkippedLinesMessage(m_skippedLines));
+    m_bSkipping = false;
+    m_skippedLines.clear();
 }
 
 std::unique_ptr<CProcess> CLineChecker::CheckQuietly(std::string_view line, SCarriedState& state)
 {
-    bool fault = false;
-    return Check(line, state, nullptr, &fault);
+    std::optional<SFault> fault;
+    return Check(line, state, &fault);
 }

@@ -7,8 +7,10 @@
 #include "platform/Prompter.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What one read of a file carries from line to line.
 struct SCarriedState {
@@ -18,11 +20,16 @@ struct SCarriedState {
     bool operator==(const SCarriedState&) const = default;
 };
 
+// Each faulty line gets its own box, which also offers to skip the rest of
+// the file's boxes; the lines rejected after that are told in one last box
+// when the file is done.
 class CLineChecker {
 public:
     explicit CLineChecker(CPrompter& prompter) : m_prompter(prompter) {}
 
     std::unique_ptr<CProcess> CheckLine(std::string_view line, SCarriedState& state);
+    // The end of the file: tells what the skipped boxes would have said.
+    void Finish();
 
     // The same without any message: for the writer, which tries lines out.
     static std::unique_ptr<CProcess> CheckQuietly(std::string_view line, SCarriedState& state);
@@ -31,6 +38,13 @@ public:
     int Rejected() const { return m_nRejected; }
 
 private:
+    struct SFault;
+    static std::unique_ptr<CProcess> Check(std::string_view line, SCarriedState& state,
+                                           std::optional<SFault>* fault);
+    void Report(const SFault& fault);
+
     CPrompter& m_prompter;
     int m_nRejected = 0;
+    bool m_bSkipping = false;
+    std::vector<int> m_skippedLines; // their numbers as the boxes would show them
 };

@@ -260,8 +260,7 @@ void CMainFrame::newProgram()
 
 void CMainFrame::openProgram()
 {
-    if (m_commands.OpenProgram())
-        afterOpen();
+    afterOpen(m_commands.OpenProgram(), {});
 }
 
 void CMainFrame::openRecent(int index)
@@ -269,18 +268,16 @@ void CMainFrame::openRecent(int index)
     const auto& paths = m_recent.Paths();
     if (static_cast<std::size_t>(index) >= paths.size())
         return;
-    if (m_commands.OpenRecent(paths[static_cast<std::size_t>(index)]))
-        afterOpen();
+    const std::string path = paths[static_cast<std::size_t>(index)];
+    afterOpen(m_commands.OpenRecent(path), path);
 }
 
 bool CMainFrame::openProgramFile(const std::string& path)
 {
     // The recently-used list must find the file from any directory.
-    const QString absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
-    if (!m_commands.OpenRecent(absolute.toStdString()))
-        return false;
-    afterOpen();
-    return true;
+    const std::string absolute =
+        QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    return afterOpen(m_commands.OpenRecent(absolute), absolute) == EOpenResult::Opened;
 }
 
 void CMainFrame::saveProgram()
@@ -289,10 +286,25 @@ void CMainFrame::saveProgram()
         afterSave();
 }
 
-void CMainFrame::afterOpen()
+EOpenResult CMainFrame::afterOpen(EOpenResult result, const std::string& path)
 {
-    rememberFile();
-    setWindowTitle(AppTitle() + " - " + QString::fromStdString(document().GetTitle()));
+    switch (result) {
+    case EOpenResult::Opened:
+        rememberFile();
+        [[fallthrough]];
+    case EOpenResult::Incomplete:
+        setWindowTitle(AppTitle() + " - " + QString::fromStdString(document().GetTitle()));
+        break;
+    case EOpenResult::Missing:
+        if (!path.empty()) {
+            m_recent.Remove(path);
+            storeRecentFiles();
+        }
+        break;
+    case EOpenResult::Unchanged:
+        break;
+    }
+    return result;
 }
 
 void CMainFrame::afterSave()
@@ -348,6 +360,11 @@ void CMainFrame::loadRecentFiles()
 void CMainFrame::rememberFile()
 {
     m_recent.Add(document().GetPathName());
+    storeRecentFiles();
+}
+
+void CMainFrame::storeRecentFiles()
+{
     QSettings settings;
     settings.remove(kRecentGroup);
     const auto& paths = m_recent.Paths();

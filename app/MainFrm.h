@@ -130,9 +130,12 @@ private:
     void viewSwitch();
     void openHelp();
     void stepPane(int step);
-    void afterOpen();
+    // Names the window after what was read; a file that is gone leaves the
+    // recently-used list (path: the file asked for, when known).
+    EOpenResult afterOpen(EOpenResult result, const std::string& path);
     void afterSave();
     void rememberFile();
+    void storeRecentFiles();
     void loadRecentFiles();
     void updateRecentMenu();
 

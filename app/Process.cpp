@@ -1,7 +1,6 @@
 #include "app/Process.h"
 
-#include <cctype>
-#include <charconv>
+#include "app/NumberParsing.h"
 
 namespace {
 constexpr std::size_t Index(EWord word) { return static_cast<std::size_t>(word); }
@@ -58,40 +57,5 @@ bool CProcess::SameWords(const CProcess& other) const
 
 double WordValue(std::string_view word)
 {
-    if (word.size() <= 1)
-        return 0.0;
-    // Only a plain decimal prefix counts: no hex, inf or nan.
-    std::size_t i = 1;
-    while (i < word.size() && std::isspace(static_cast<unsigned char>(word[i])))
-        ++i;
-    std::size_t begin = i;
-    if (i < word.size() && (word[i] == '+' || word[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < word.size() && std::isdigit(static_cast<unsigned char>(word[i])))
-        ++i, ++digits;
-    if (i < word.size() && word[i] == '.') {
-        ++i;
-        while (i < word.size() && std::isdigit(static_cast<unsigned char>(word[i])))
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return 0.0;
-    if (i < word.size() && (word[i] == 'e' || word[i] == 'E')) {
-        std::size_t e = i + 1;
-        if (e < word.size() && (word[e] == '+' || word[e] == '-'))
-            ++e;
-        if (e < word.size() && std::isdigit(static_cast<unsigned char>(word[e]))) {
-            while (e < word.size() && std::isdigit(static_cast<unsigned char>(word[e])))
-                ++e;
-            i = e;
-        }
-    }
-    // from_chars ignores the locale, which a desktop session may have set to
-    // one with a decimal comma; it takes no '+', so skip that first.
-    if (word[begin] == '+')
-        ++begin;
-    double value = 0.0;
-    std::from_chars(word.data() + begin, word.data() + i, value);
-    return value;
+    return word.size() <= 1 ? 0.0 : LeadingDouble(word.substr(1));
 }

@@ -1,6 +1,7 @@
 #include "app/ProgramCommands.h"
 
-#include "app/ProgramFile.h"
+#include <filesystem>
+#include <system_error>
 
 bool CProgramCommands::SaveIfAsked()
 {
@@ -18,7 +19,7 @@ bool CProgramCommands::SaveIfAsked()
 
 bool CProgramCommands::SaveProgram()
 {
-    std::optional<std::string> path = m_files.ChooseSave(m_doc.GetTitle());
+    std::optional<std::string> path = m_files.ChooseSave(m_doc.SaveFolder(), m_doc.SaveName());
     if (!path)
         return false;
     SFileResult result = WriteProgramFile(m_doc, *path);
@@ -45,33 +46,40 @@ ENewProgram CProgramCommands::NewProgram()
     return ENewProgram::TextEditor;
 }
 
-bool CProgramCommands::OpenProgram()
+EOpenResult CProgramCommands::OpenProgram()
 {
     if (!SaveIfAsked())
-        return false;
+        return EOpenResult::Unchanged;
     std::optional<std::string> path = m_files.ChooseOpen();
-    return path && ReadFile(*path);
+    return path ? ReadFile(*path) : EOpenResult::Unchanged;
 }
 
-bool CProgramCommands::OpenRecent(const std::string& path)
+EOpenResult CProgramCommands::OpenRecent(const std::string& path)
 {
-    return SaveIfAsked() && ReadFile(path);
+    return SaveIfAsked() ? ReadFile(path) : EOpenResult::Unchanged;
 }
 
-bool CProgramCommands::ReadFile(const std::string& path)
+EOpenResult CProgramCommands::ReadFile(const std::string& path)
 {
     if (busy)
         busy(true);
-    SFileResult result = ReadProgramFile(m_doc, path);
+    SFileResult result = read(m_doc, path);
     if (busy)
         busy(false);
-    if (!result.ok) {
-        // A read that failed part way has already replaced the statements.
+    if (result.ok) {
+        m_doc.SetPathName(path);
         m_doc.UpdateAllViews();
-        m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
-        return false;
+        return EOpenResult::Opened;
     }
-    m_doc.SetPathName(path);
-    m_doc.UpdateAllViews();
-    return true;
+    if (result.incomplete) {
+        // The table shows part of this file now: saving it over the file (or
+        // over the one read before) would lose the rest.
+        m_doc.SetIncompleteSource(path);
+        m_doc.UpdateAllViews();
+    }
+    m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
+    if (result.incomplete)
+        return EOpenResult::Incomplete;
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) || ec ? EOpenResult::Unchanged : EOpenResult::Missing;
 }

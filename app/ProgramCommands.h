@@ -3,6 +3,7 @@
 // open, save and close, with their questions. Nothing unsaved is dropped
 // unless the user said No: a save that is cancelled or fails cancels the
 // command that asked for it.
+#include "app/ProgramFile.h"
 #include "app/VelmoraDoc.h"
 #include "platform/FileChooser.h"
 #include "platform/Prompter.h"
@@ -15,6 +16,14 @@ enum class ENewProgram {
     Cancelled,  // the save question or the save itself was cancelled
     TextEditor, // the user chose the system text editor
     BuiltIn,    // the user edits in the table: apply the new-program layout
+};
+
+enum class EOpenResult {
+    Unchanged,  // cancelled, or the file could not be opened
+    Opened,     // the document holds the file's program and is named after it
+    Incomplete, // the read stopped part way: the document holds what was read
+                // and is named after the file, but has no file to save to
+    Missing,    // the file does not exist (any more); nothing changed
 };
 
 class CProgramCommands {
@@ -31,22 +40,25 @@ public:
 
     // Shown around reading a file (a wait cursor); may be empty.
     std::function<void(bool busy)> busy;
+    // Reads a file into the document (tests put a failing disk here).
+    std::function<SFileResult(CVelmoraDoc&, const std::string&)> read = ReadProgramFile;
 
     // Asks whether to save when there are unsaved statements. False when the
     // command that asked must stop.
     bool SaveIfAsked();
     // Save dialog, then write. False when cancelled or failed (flag kept).
+    // The dialog starts beside the program's own file, under its name.
     bool SaveProgram();
     ENewProgram NewProgram();
-    // Save question, open dialog, read. True when a file was read.
-    bool OpenProgram();
+    // Save question, open dialog, read.
+    EOpenResult OpenProgram();
     // Save question, then read the given file (a recently-used entry).
-    bool OpenRecent(const std::string& path);
+    EOpenResult OpenRecent(const std::string& path);
     // True when the window may close.
     bool CanClose() { return SaveIfAsked(); }
 
 private:
-    bool ReadFile(const std::string& path);
+    EOpenResult ReadFile(const std::string& path);
 
     CVelmoraDoc& m_doc;
     CPrompter& m_prompter;

@@ -1,10 +1,10 @@
 #include "app/ProgramFile.h"
 
+#include "app/FileErrors.h"
 #include "app/LineChecker.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <istream>
 #include <system_error>
@@ -54,6 +54,7 @@ void CProgramReader::Finish()
         Line(m_partial);
     m_partial.clear();
     m_partial.shrink_to_fit();
+    m_checker.Finish();
 }
 
 void CProgramReader::Line(std::string_view line)
@@ -63,11 +64,6 @@ void CProgramReader::Line(std::string_view line)
     // Numbers only grow within a file, so every record goes at the end.
     if (auto record = m_checker.CheckLine(line, m_state))
         m_doc.InsertStatement(record, false);
-}
-
-std::string Describe(const char* what, const std::string& path, int error)
-{
-    return std::string(what) + "“" + path + "”：" + std::strerror(error);
 }
 
 } // namespace
@@ -96,8 +92,10 @@ SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in)
         return static_cast<std::size_t>(in.gcount());
     });
     SFileResult result;
-    if (in.bad())
+    if (in.bad()) {
         result = SFileResult::Failure("读取程序文件时出错，程序可能不完整。");
+        result.incomplete = true;
+    }
     result.rejected = rejected;
     return result;
 }
@@ -106,10 +104,10 @@ SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return SFileResult::Failure("无法打开程序文件“" + path + "”：这是一个文件夹。");
+        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, EISDIR));
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return SFileResult::Failure(Describe("无法打开程序文件", path, errno));
+        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, errno));
     const int rejected = ReadAll(doc, [file](char* buffer, std::size_t size) {
         return std::fread(buffer, 1, size, file);
     });
@@ -117,8 +115,10 @@ SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path)
     const int error = errno;
     std::fclose(file);
     SFileResult result;
-    if (failed)
-        result = SFileResult::Failure(Describe("读取程序文件时出错，程序可能不完整", path, error));
+    if (failed) {
+        result = SFileResult::Failure(DescribeFileError("读取程序文件时出错，程序可能不完整", path, error));
+        result.incomplete = true;
+    }
     result.rejected = rejected;
     return result;
 }
@@ -143,11 +143,11 @@ SFileResult ReplaceFile(const std::string& path, const std::string& text)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return SFileResult::Failure("无法保存程序文件“" + path + "”：这是一个文件夹。");
+        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, EISDIR));
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return SFileResult::Failure(Describe("无法保存程序文件", path, errno));
+        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, errno));
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -172,7 +172,7 @@ SFileResult ReplaceFile(const std::string& path, const std::string& text)
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        return SFileResult::Failure(Describe("无法保存程序文件", path, error));
+        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, error));
     }
     return {};
 }

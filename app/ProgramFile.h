@@ -10,7 +10,9 @@ struct SFileResult {
     bool ok = true;
     std::string error; // a sentence for the user when !ok
     int rejected = 0;  // lines the checker reported (reading only)
-    static SFileResult Failure(std::string text) { return {false, std::move(text), 0}; }
+    // The read stopped part way: the document holds only the lines before.
+    bool incomplete = false;
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false}; }
 };
 
 // Replaces the document's statements with the file's. When the file cannot be

@@ -145,13 +145,45 @@ void CVelmoraDoc::OnNewDocument()
 {
     m_title = kDefaultTitle;
     m_pathName.clear();
+    m_incompletePath.clear();
 }
+
+namespace {
+std::string FileName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Folder(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash == 0 ? 1 : slash);
+}
+} // namespace
 
 void CVelmoraDoc::SetPathName(const std::string& path)
 {
     m_pathName = path;
-    const std::size_t slash = path.find_last_of('/');
-    m_title = slash == std::string::npos ? path : path.substr(slash + 1);
+    m_incompletePath.clear();
+    m_title = FileName(path);
+}
+
+void CVelmoraDoc::SetIncompleteSource(const std::string& path)
+{
+    m_pathName.clear();
+    m_incompletePath = path;
+    m_title = FileName(path);
+}
+
+std::string CVelmoraDoc::SaveFolder() const
+{
+    return Folder(m_incompletePath.empty() ? m_pathName : m_incompletePath);
+}
+
+std::string CVelmoraDoc::SaveName() const
+{
+    return m_incompletePath.empty() ? m_title : std::string();
 }
 
 void CVelmoraDoc::AddView(CDocView* view)

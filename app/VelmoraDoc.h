@@ -59,6 +59,13 @@ public:
     const std::string& GetPathName() const { return m_pathName; }
     // The title becomes the file's name.
     void SetPathName(const std::string& path);
+    // After a read of path that stopped part way: the title names the file,
+    // but the document has no file of its own until it is saved.
+    void SetIncompleteSource(const std::string& path);
+    // Where the save dialog starts (empty: the working directory) and the
+    // name it offers (empty after an incomplete read: the user must choose).
+    std::string SaveFolder() const;
+    std::string SaveName() const;
 
     void AddView(CDocView* view);
     void RemoveView(CDocView* view);
@@ -75,5 +82,6 @@ private:
     bool m_bModified = false;
     std::string m_title = kDefaultTitle;
     std::string m_pathName;
+    std::string m_incompletePath; // the file of an incomplete read
     std::vector<CDocView*> m_views;
 };

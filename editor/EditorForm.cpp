@@ -1,10 +1,10 @@
 #include "editor/EditorForm.h"
 
+#include "app/NumberParsing.h"
 #include "editor/EditorCodes.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
@@ -126,7 +126,7 @@ bool CEditorForm::Validate(CPrompter& prompter)
         (c == 'G') ? void(hadG = true) : rest.push_back(c);
     if (!hadG)
         return true;
-    int n = std::atoi(rest.c_str());
+    const int n = LeadingInt(rest);
     for (const auto& rule : kValidation) {
         if (std::find(rule.numbers.begin(), rule.numbers.end(), n) == rule.numbers.end())
             continue;

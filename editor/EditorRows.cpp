@@ -2,6 +2,8 @@
 // rows that show the document.
 #include "editor/EditorForm.h"
 
+#include "app/NumberParsing.h"
+
 #include <initializer_list>
 #include <utility>
 
@@ -98,7 +100,7 @@ TEditorRow CEditorForm::InsertedRow(std::string_view listText) const
 
 int CEditorForm::RowLineNumber(const std::string& text)
 {
-    return static_cast<int>(std::strtod(text.c_str(), nullptr));
+    return TruncatedInt(LeadingDouble(text));
 }
 
 std::vector<TEditorRow> CEditorForm::TableRows(const CVelmoraDoc& doc)

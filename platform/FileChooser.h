@@ -9,5 +9,7 @@ public:
     virtual ~CFileChooser() = default;
     // Empty when the user cancels.
     virtual std::optional<std::string> ChooseOpen() = 0;
-    virtual std::optional<std::string> ChooseSave(const std::string& suggestedName) = 0;
+    // Starts in folder (the working directory when empty) with name filled in.
+    virtual std::optional<std::string> ChooseSave(const std::string& folder,
+                                                  const std::string& name) = 0;
 };

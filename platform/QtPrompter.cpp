@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -15,6 +16,7 @@ QMessageBox::StandardButtons ButtonsOf(EPromptButtons buttons)
     case EPromptButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case EPromptButtons::Ok:
+    case EPromptButtons::OkSkipRest:
         break;
     }
     return QMessageBox::Ok;
@@ -48,9 +50,11 @@ EPromptAnswer AnswerOf(int button, EPromptButtons buttons)
         return EPromptAnswer::Ok;
     default:
         // Escape or the title bar's close button: the box's way out.
-        return buttons == EPromptButtons::YesNo ? EPromptAnswer::No
-               : buttons == EPromptButtons::Ok  ? EPromptAnswer::Ok
-                                                : EPromptAnswer::Cancel;
+        if (buttons == EPromptButtons::YesNo)
+            return EPromptAnswer::No;
+        if (buttons == EPromptButtons::Ok || buttons == EPromptButtons::OkSkipRest)
+            return EPromptAnswer::Ok;
+        return EPromptAnswer::Cancel;
     }
 }
 
@@ -65,5 +69,22 @@ EPromptAnswer CQtPrompter::Ask(const std::string& text, EPromptButtons buttons,
                     QApplication::activeWindow());
     if (buttons == EPromptButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
-    return AnswerOf(box.exec(), buttons);
+    QPushButton* skip = nullptr;
+    if (buttons == EPromptButtons::OkSkipRest) {
+        skip = box.addButton(QString::fromUtf8(kSkipRestCaption), QMessageBox::ActionRole);
+        skip->setObjectName("skipRest");
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    // A box asked during a long read (one per faulty line) is answered
+    // with the mouse: it must not show the read's wait cursor.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int button = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    if (skip && box.clickedButton() == skip)
+        return EPromptAnswer::SkipRest;
+    return AnswerOf(button, buttons);
 }

@@ -89,12 +89,14 @@ std::optional<std::string> CQtFileChooser::ChooseOpen()
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> CQtFileChooser::ChooseSave(const std::string& suggestedName)
+std::optional<std::string> CQtFileChooser::ChooseSave(const std::string& folder,
+                                                      const std::string& name)
 {
-    QFileDialog dialog(Parent(), QString(), QString(), QString::fromUtf8(kProgramFilter));
+    const QString start = folder.empty() ? QDir::currentPath() : QString::fromStdString(folder);
+    QFileDialog dialog(Parent(), QString(), start, QString::fromUtf8(kProgramFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.selectFile(QString::fromStdString(suggestedName));
+    dialog.selectFile(QString::fromStdString(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();

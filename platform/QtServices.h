@@ -64,7 +64,7 @@ public:
     // Without a parent the dialogs belong to the active window.
     explicit CQtFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
     std::optional<std::string> ChooseOpen() override;
-    std::optional<std::string> ChooseSave(const std::string& suggestedName) override;
+    std::optional<std::string> ChooseSave(const std::string& folder, const std::string& name) override;
 
 private:
     QWidget* Parent() const;

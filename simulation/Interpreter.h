@@ -2,6 +2,11 @@
 // The running program: the motion records built from the statements at the
 // start command, and where the step has got to.
 
+struct CSimulation;
+struct CPanelState;
+class CSimulationOutput;
+class CVelmoraDoc;
+
 // One motion record. kind is 'G' (a move), 'M' (an auxiliary function) or
 // 'T' (a tool change).
 struct MoveNode {
@@ -19,7 +24,14 @@ struct MoveNode {
     MoveNode* next = nullptr;
 };
 
+// The list owns its nodes: they are released when a new list is built and
+// when the state goes away.
 struct CInterpreterState {
+    CInterpreterState() = default;
+    CInterpreterState(const CInterpreterState&) = delete;
+    CInterpreterState& operator=(const CInterpreterState&) = delete;
+    ~CInterpreterState();
+
     MoveNode* node_head = nullptr;
     MoveNode* node_tail = nullptr;
     MoveNode* node_cur = nullptr;  // null: nothing left to execute
@@ -32,12 +44,23 @@ struct CInterpreterState {
     int thread_pass = 0;
     double spindle_s = 0.0;
     int t_num = -1;                // station chosen by the last T node
+    // The node whose statement was last reported as started, so that each
+    // node is reported once however many frames it takes.
+    const MoveNode* node_started = nullptr;
 };
 
-struct CSimulation;
-struct CPanelState;
-class CSimulationOutput;
-class CVelmoraDoc;
+class CProcess;
+
+// Releases every node; nothing is left pointing at them.
+void FreeMoveList(CInterpreterState& state);
+// Releases the old list and translates every statement of the document in order.
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc);
+// Appends the nodes of one statement: none, one, or four for a cycle.
+void TranslateStatement(CInterpreterState& state, const CProcess& statement);
+
+
+// What the start command shows when the program gives no motion records.
+inline constexpr const char* kNoProgramMessage = "请调入数控程序!";
 
 // The start command: resets the profile and trace, checks the chuck, builds
 // the motion records from the document and starts stepping.

@@ -1,5 +1,6 @@
 #include "simulation/SceneFrame.h"
 
+#include "app/NumberParsing.h"
 #include "panel/PanelDisplays.h"
 #include "panel/PanelState.h"
 #include "simulation/SimulationOutput.h"
@@ -53,8 +54,8 @@ void AdvanceRunningSpin(CSceneAnimation& anim, double spindleS)
         anim.spin_angle_run -= kSpinWrap;
         return;
     }
-    anim.spin_angle_run = static_cast<int>(
-        std::trunc(anim.spin_angle_run + (spindleS - 10.0) * 59.0 / 1490.0 + 1.0));
+    // A program's S word may be any size; the angle must stay an int.
+    anim.spin_angle_run = TruncatedInt(anim.spin_angle_run + (spindleS - 10.0) * 59.0 / 1490.0 + 1.0);
 }
 
 // Carriage offset that the recorded trace point i stands for.
@@ -201,17 +202,9 @@ double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel)
     return IdleSpinSign(panel) * sim.anim.spin_angle;
 }
 
-int SliceAt(const CWorkpiece& workpiece, double z)
-{
-    const double slice = std::fabs(std::trunc(z / workpiece.slice_len));
-    if (!(slice < CWorkpiece::kCapacity))
-        return -1;
-    return static_cast<int>(slice);
-}
-
 bool ToolIsCutting(const CSimulation& sim)
 {
-    const int slice = SliceAt(sim.workpiece, sim.interp.cur_z);
+    const int slice = SliceAt(sim.interp.cur_z);
     return slice >= 0 && sim.interp.cur_x < sim.workpiece.profile_r[slice];
 }
 
@@ -252,6 +245,14 @@ double DoorFrame(CSceneSwitches& switches)
     else if (switches.doorClosed && switches.doorOffset < kDoorShut)
         switches.doorOffset += kDoorStep;
     return scene::kDoorBaseX + switches.doorOffset;
+}
+
+double TailstockX(const CSceneSwitches& switches)
+{
+    constexpr double kParked = 1120.0, kCentreReach = 500.0;
+    if (!switches.coneInstalled)
+        return kParked;
+    return kParked - (kCentreReach - switches.stockLength);
 }
 
 void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)

@@ -60,8 +60,6 @@ double WorkpieceSpinFrame(CSimulation& sim, const CPanelState& panel);
 // The chuck body only reads the angle the jaws and workpiece have left.
 double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel);
 
-// The slice the tool stands over, or -1 when it lies beyond the arrays.
-int SliceAt(const CWorkpiece& workpiece, double z);
 // True when the tool is about to cut into material this frame.
 bool ToolIsCutting(const CSimulation& sim);
 // The chips' part of a frame: flies them while the tool cuts; returns the
@@ -71,6 +69,10 @@ void ResetChips(CSceneAnimation& anim);
 
 // The door glides 20 a frame towards open or shut; returns its x shift.
 double DoorFrame(CSceneSwitches& switches);
+
+// Where the tailstock stands along the bed: parked, or with its centre in
+// the stock's end when the cone is installed.
+double TailstockX(const CSceneSwitches& switches);
 
 // A whole frame's state changes in drawing order, without drawing.
 void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);

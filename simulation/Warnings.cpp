@@ -1,5 +1,9 @@
 #include "simulation/Warnings.h"
 
+#include "simulation/SimulationOutput.h"
+
+#include <string>
+
 std::string_view WarningText(int kind)
 {
     switch (kind) {
@@ -9,6 +13,15 @@ std::string_view WarningText(int kind)
     case kWarnChuckClamped: return "警告::安装毛坯前请先松开卡盘!";
     case kWarnNotReferenced: return "警告:加工前请先回机床原点!";
     case kWarnNoTool: return "警告:请先安装刀具再开始加工!";
+    case kWarnTraceFull: return "警告:刀具轨迹已达30000点，仿真停止!";
+    case kWarnBeyondProfile: return "警告:切削位置超出工件30000mm范围，仿真停止!";
     default: return {};
     }
+}
+
+void RaiseWarning(CSimulationOutput& out, int kind)
+{
+    const std::string_view text = WarningText(kind);
+    if (!text.empty())
+        out.Warn(kind, std::string(text));
 }

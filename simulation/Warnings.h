@@ -2,6 +2,8 @@
 // The warnings that refuse an unsafe set-up or run, each with its fixed text.
 #include <string_view>
 
+class CSimulationOutput;
+
 enum EWarning {
     kWarnSpindleTurning = 2,   // stock changed while the chuck turns
     kWarnChuckNotClamped = 3,  // start with the chuck open
@@ -9,7 +11,12 @@ enum EWarning {
     kWarnChuckClamped = 5,     // stock changed with the chuck clamped
     kWarnNotReferenced = 6,    // run before the reference return
     kWarnNoTool = 7,           // run before a tool was mounted
+    kWarnTraceFull = 8,        // the run would record more tool positions than the trace holds
+    kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
 };
 
 // The text of a warning kind; empty for a kind that shows nothing.
 std::string_view WarningText(int kind);
+
+// Tells the output about a warning of this kind with its text.
+void RaiseWarning(CSimulationOutput& out, int kind);

@@ -1,7 +1,7 @@
 #pragma once
 // The workpiece as a stack of equal slices along the spindle axis, each with
 // one outer radius, and the trace of the tool tip. Both are fixed arrays:
-// cutting and recording never allocate.
+// cutting and recording never allocate, and nothing is written outside them.
 #include <array>
 
 struct CWorkpiece {
@@ -16,3 +16,24 @@ struct CWorkpiece {
     int quad_slices = 20;                      // subdivision of every quadric the view draws
     int quad_stacks = 1;
 };
+
+// Slices the stock occupies: its length over the slice length, truncated,
+// never more than the profile holds.
+int SliceCount(const CWorkpiece& work, double stockLength);
+
+// A new run: every slice of the stock back to the stock's radius, the trace
+// emptied.
+void ResetWorkpiece(CWorkpiece& work, double stockOuterDiameter, double stockLength);
+
+// The slice a tool position at z acts on, or -1 when it lies beyond the
+// profile (or z is not a number).
+int SliceAt(double z);
+
+bool TraceHasRoom(const CWorkpiece& work);
+
+// Stores the point at index nn; the caller counts it. Needs TraceHasRoom.
+void RecordTracePoint(CWorkpiece& work, double x, double z);
+
+// Lowers the slice under z to x when the tool is below its radius; a
+// position beyond the profile, or an x that is not a number, cuts nothing.
+void CutAt(CWorkpiece& work, double x, double z);

@@ -94,7 +94,7 @@ int RunVelmoraCheck(int argc, const char* const* argv, std::FILE* out, std::FILE
     CStreamPrompter prompter(err);
     CVelmoraDoc doc(prompter);
     const SFileResult read = ReadProgramFile(doc, options.file);
-    if (!read.ok && doc.IsEmpty()) {
+    if (!read.ok && !read.incomplete) {
         std::fprintf(err, "velmora-check: %s\n", read.error.c_str());
         return 2;
     }

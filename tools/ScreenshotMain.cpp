@@ -6,6 +6,7 @@
 // takes the dialog a frame command opens (32797 tool compensation, 32787
 // tool setting) instead.
 #include "app/MainFrm.h"
+#include "app/NumberParsing.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -60,9 +60,9 @@ int main(int argc, char* argv[])
     // Without a window manager nothing maximises the window; do it here.
     frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     if (argc > 3 && QString(argv[1]) == "--dialog")
-        return DialogPicture(*frame, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return DialogPicture(*frame, LeadingInt(argv[2]), QString::fromLocal8Bit(argv[3]));
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
-    const int menu = argc > 3 ? std::atoi(argv[3]) : -1;
+    const int menu = argc > 3 ? LeadingInt(argv[3]) : -1;
     if (menu >= 0 && menu < frame->menuBar()->actions().size()) {
         QTimer::singleShot(800, [frame, menu] {
             QAction* popup = frame->menuBar()->actions()[menu];

@@ -91,7 +91,13 @@ CORVID_API short CV_SetBgCommandSet(const void* set, uint32_t size); /* -1 when 
 CORVID_API short CV_GetBgCommandResult(void* buffer, uint32_t size); /* NULL with a size gives 7 */
 
 /* ---- Coordinated motion ------------------------------------------------- */
-CORVID_API short CV_MapAxis(short axis, const double* coefficients); /* X, Y, Z, A, offset */
+/* Segments start at the card's profile point, or, between CV_StrtList (or
+   CV_AddList) and CV_EndList, at the end of the segment sent before. A value
+   that is not a finite number gives 7 before anything is sent. */
+/* coefficients: X, Y, Z, A and the offset (rounded to whole pulses). 6 when the
+   mapping cannot be inverted, or no memory could be had for it (then nothing
+   changes). */
+CORVID_API short CV_MapAxis(short axis, const double* coefficients);
 CORVID_API short CV_StrtList(void);
 CORVID_API short CV_AddList(void);
 CORVID_API short CV_EndList(void);
@@ -115,7 +121,7 @@ CORVID_API short CV_MvXY(double x, double y, double velocity, double acceleratio
 CORVID_API short CV_MvXYZ(double x, double y, double z, double velocity, double acceleration);
 CORVID_API short CV_MvXYZA(double x, double y, double z, double a, double velocity,
                            double acceleration);
-CORVID_API short CV_GetPrfPnt(double* point); /* four doubles */
+CORVID_API short CV_GetPrfPnt(double* point); /* four doubles X, Y, Z, A */
 CORVID_API short CV_GetBrkPnt(double* point); /* four doubles */
 CORVID_API short CV_GetCrdSts(short* status);
 CORVID_API short CV_GetMtnNm(short* number);
@@ -233,12 +239,15 @@ CORVID_API short CV_EncVel(short encoder, double* velocity);  /* encoder 1 or 2 
 CORVID_API short CV_GetAxis(unsigned short* axisBits);        /* status bits 12-13 */
 
 /* ---- Controller program, memories, host interrupt ----------------------- */
+/* download takes about five seconds on a card (none on the simulated one) and
+   returns -2 when the file cannot be opened. Program memory word 0 is reached
+   only by download: the single-word functions take address 0 as 1. */
 CORVID_API short download(const char* file);
 CORVID_API short CV_ShowData(unsigned short* words, unsigned short address, unsigned short count);
 CORVID_API short CV_ShowProg(uint32_t* values, unsigned short address, unsigned short count);
 CORVID_API short CV_WriteData(unsigned short address, unsigned short value);
 CORVID_API short CV_WriteProg(unsigned short address, unsigned short value);
-CORVID_API short CV_ReadData(short* buffer); /* room for 3400 words; returns the count */
+CORVID_API short CV_ReadData(short* buffer); /* room for 3400 words; returns the count; NULL discards */
 CORVID_API short CV_DSPINT(void);
 CORVID_API short CV_EXTINT(void);
 CORVID_API short CV_INTOn(void);

@@ -1,5 +1,7 @@
 #include "CardSim.h"
 
+#include <cmath>
+
 namespace corvid::sim {
 
 namespace {
@@ -12,6 +14,10 @@ constexpr std::uint16_t kSampleTimeWord = 43;
 constexpr std::uint32_t kWrongResetReply = 0x12345678u;
 constexpr std::size_t kMemoryWords = 0x4000;
 constexpr std::size_t kReceivedLimit = 1u << 16;
+constexpr std::size_t kHardResetPort = 3;
+constexpr std::size_t kHostStatusPort = 6;
+constexpr std::size_t kHostAddressPort = 8;
+constexpr std::size_t kHostDataPort = 10;
 
 // The read that gives back what a setter word stored: {setter, read}.
 constexpr std::uint16_t kReadback[][2] = {
@@ -109,23 +115,66 @@ void CCardSim::Store(std::uint16_t word, std::uint32_t argument)
 std::uint32_t CCardSim::Read(const corvid_command_request& request) const
 {
     const std::uint32_t parameter = request.words_sent == 1 ? request.argument : 0;
+    std::uint32_t reply = 0;
+    if (CoordinateRead(request.command, parameter, reply))
+        return reply;
     return Reply(m_axis, request.command, parameter);
+}
+
+namespace {
+
+// The card's real: a mantissa of 31 bits with its sign, and an exponent.
+std::uint32_t CardMantissa(double value)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::trunc(fraction * 2147483648.0)));
+}
+
+std::uint32_t CardExponent(double value)
+{
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    return value == 0.0 ? 0u : static_cast<std::uint32_t>(exponent - 31);
+}
+
+}  // namespace
+
+bool CCardSim::CoordinateRead(std::uint16_t word, std::uint32_t parameter, std::uint32_t& reply) const
+{
+    const std::size_t i = parameter & 3u;
+    switch (word) {
+    case 146: reply = CardMantissa(breakPoint[i]); return parameter < 4;
+    case 147: reply = CardExponent(breakPoint[i]); return parameter < 4;
+    case 148: reply = static_cast<std::uint32_t>(axisPositions[i]); return parameter < 4;
+    case 149: reply = CardMantissa(profilePoint[i]); return parameter < 4;
+    case 150: reply = CardExponent(profilePoint[i]); return parameter < 4;
+    case 153:
+        reply = parameter == 0 ? CardMantissa(coordVelocity) : CardExponent(coordVelocity);
+        return parameter < 2;
+    default: return false;
+    }
 }
 
 void CCardSim::Port(corvid_port_request& request)
 {
     const std::size_t port = request.port & 0xFu;
     const bool write = request.write != 0;
-    if (port == 10) {
+    if (m_portAccesses.size() >= kReceivedLimit * 2)
+        m_portAccesses.erase(m_portAccesses.begin(), m_portAccesses.begin() + kReceivedLimit);
+    m_portAccesses.push_back({static_cast<std::uint16_t>(port), write, request.value});
+    if (port == kHostDataPort) {
         request.value = HostData(write, request.value);
         return;
     }
     if (write) {
         ports[port] = request.value;
-        if (port == 8)
+        if (port == kHostAddressPort)
             m_programLowNext = false;
+        if (port == kHardResetPort)
+            ++hardResets;
     }
-    request.value = ports[port];
+    request.value = port == kHostStatusPort && !write ? hostStatus : ports[port];
 }
 
 // Port 10 moves successive words of the memory that port 8 addresses; a

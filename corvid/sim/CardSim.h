@@ -50,6 +50,26 @@ public:
     int Closes() const { return m_closes; }
     bool IsOpen() const { return m_open; }
 
+    // What the coordinated reads answer: the profile and break points
+    // (X, Y, Z, A, sent as the card's reals), the positions of the four motor
+    // axes (word 148) and the synthesized velocity.
+    std::array<double, 4> profilePoint{};
+    std::array<double, 4> breakPoint{};
+    std::array<std::int32_t, 4> axisPositions{};
+    double coordVelocity = 0;
+
+    // Host ports: every write to the hard reset port counts one reset; the
+    // host status port answers hostStatus.
+    int hardResets = 0;
+    std::uint16_t hostStatus = 0;
+    // Every port access in order, for tests that look at the sequence.
+    struct SPortAccess {
+        std::uint16_t port;
+        bool write;
+        std::uint16_t value;
+    };
+    const std::vector<SPortAccess>& PortAccesses() const { return m_portAccesses; }
+
     // Driver-side state.
     std::uint16_t interruptStatus = 0;
     bool eventSet = false;
@@ -64,6 +84,7 @@ private:
     friend class CSimBench;
     std::uint16_t Echo(const corvid_command_request& request);
     std::uint32_t Read(const corvid_command_request& request) const;
+    bool CoordinateRead(std::uint16_t word, std::uint32_t parameter, std::uint32_t& reply) const;
     void Store(std::uint16_t word, std::uint32_t argument);
     std::uint16_t HostData(bool write, std::uint16_t value);
 
@@ -80,6 +101,7 @@ private:
     int m_closes = 0;
     bool m_open = false;
     bool m_programLowNext = false;
+    std::vector<SPortAccess> m_portAccesses;
 };
 
 class CSimBench {

@@ -9,9 +9,6 @@
 namespace corvid {
 namespace {
 
-constexpr std::uint16_t kHardResetPort = 3;
-constexpr std::uint32_t kHardResetHoldMs = 1000;
-constexpr std::uint32_t kHardResetSettleMs = 2000;
 constexpr unsigned kDeviceIndexLimit = 3;
 
 short SetSyncEvent(std::int32_t event)
@@ -29,15 +26,6 @@ short SetBackgroundSet(const void* set, std::uint32_t size)
     return Control(CORVID_CTL_SET_BG_SET, set, static_cast<std::uint32_t>(measured), nullptr, 0);
 }
 
-short HardReset()
-{
-    PortWrite(kHardResetPort, 0);
-    Wait(kHardResetHoldMs);
-    PortRead(kHardResetPort);
-    Wait(kHardResetSettleMs);
-    return CV_RC_DONE;
-}
-
 }  // namespace
 }  // namespace corvid
 
@@ -48,8 +36,6 @@ short CV_Open(void) { return Serialised([] { return corvid::OpenCurrentCard(); }
 short CV_Close(void) { return Serialised([] { return corvid::CloseCurrentCard(); }); }
 
 short CV_Reset(void) { return Serialised([] { return corvid::ResetCurrentCard(); }); }
-
-short CV_HardRst(void) { return Serialised([] { return corvid::HardReset(); }); }
 
 short CV_SwitchtoCardNo(short card)
 {

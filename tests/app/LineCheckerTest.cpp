@@ -140,4 +140,53 @@ TEST(LineChecker, CountsOnlyTheLinesItReported)
     EXPECT_EQ(prompter.Asked().size(), 2u);
 }
 
+// A file of one good line followed by `faulty` rapid moves with a feed.
+std::string ManyFaultyLines(int faulty)
+{
+    std::string program = "G00X1Z1\n";
+    for (int n = 0; n < faulty; ++n)
+        program += "G00X1Z1F1\n";
+    return program;
+}
+
+TEST(ManyFaultyLines, EachBoxOffersToSkipTheRestAndOneLastBoxListsTheSkippedLines)
+{
+    CScriptedPrompter prompter;
+    CVelmoraDoc doc(prompter);
+    prompter.Answer(EPromptAnswer::Ok);
+    prompter.Answer(EPromptAnswer::SkipRest);
+    std::istringstream in(ManyFaultyLines(5));
+    EXPECT_EQ(ReadProgramStream(doc, in).rejected, 5);
+    ASSERT_EQ(prompter.Asked().size(), 3u);
+    EXPECT_EQ(prompter.Asked()[0].buttons, EPromptButtons::OkSkipRest);
+    EXPECT_EQ(prompter.Asked()[1].text, "第3行G00代码出现F指令，请纠正!");
+    EXPECT_EQ(prompter.Asked()[2].text, "本文件另有3行有错误，未逐一提示：第4、5、6行。");
+    EXPECT_EQ(prompter.Asked()[2].buttons, EPromptButtons::Ok);
+}
+
+TEST(ManyFaultyLines, ALongListKeepsItsFirstAndLastNumbers)
+{
+    CScriptedPrompter prompter;
+    CVelmoraDoc doc(prompter);
+    prompter.Answer(EPromptAnswer::SkipRest);
+    std::istringstream in(ManyFaultyLines(2000));
+    ReadProgramStream(doc, in);
+    ASSERT_EQ(prompter.Asked().size(), 2u);
+    const std::string& last = prompter.Asked()[1].text;
+    EXPECT_EQ(last.rfind("本文件另有1999行有错误，未逐一提示：第3、4、5、", 0), 0u) << last;
+    EXPECT_NE(last.find("、…、2001行"), std::string::npos) << last;
+    EXPECT_LT(last.size(), 300u);
+}
+
+TEST(ManyFaultyLines, SkippingTheLastFaultSaysNoneFollowed)
+{
+    CScriptedPrompter prompter;
+    CVelmoraDoc doc(prompter);
+    prompter.Answer(EPromptAnswer::SkipRest);
+    std::istringstream in(ManyFaultyLines(1) + "G00X2Z2\n");
+    ReadProgramStream(doc, in);
+    EXPECT_EQ(prompter.Texts().back(), "本文件其余各行没有再发现错误。");
+    EXPECT_EQ(doc.Statements().size(), 2u) << "skipping the boxes skips no statement";
+}
+
 } // namespace

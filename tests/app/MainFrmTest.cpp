@@ -177,6 +177,42 @@ TEST_F(MainFrameTest, FileNamedRelativelyIsRememberedByItsFullPath)
     EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 01-rapid-and-feed.txt"));
 }
 
+TEST_F(MainFrameTest, ARecentFileThatIsGoneLeavesTheList)
+{
+    const QString path = QDir::temp().filePath("velmora-ui-gone.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("G00X1Z1\n");
+    file.close();
+    files.Answer(Sample("01-rapid-and-feed.txt"));
+    frame->routeCommand(32799);
+    ASSERT_TRUE(frame->openProgramFile(path.toStdString()));
+    ASSERT_EQ(frame->recentFiles().Paths().size(), 2u);
+    QFile::remove(path);
+
+    frame->routeCommand(57616); // the newest entry, the file just removed
+    EXPECT_EQ(frame->recentFiles().Paths(), std::vector<std::string>{Sample("01-rapid-and-feed.txt")});
+    EXPECT_EQ(QSettings().value("Recent File List/File2"), QVariant()) << "the list is stored without it";
+    EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - velmora-ui-gone.txt"));
+}
+
+TEST_F(MainFrameTest, AReadThatFailsPartWayNamesTheWindowAfterTheFailedFile)
+{
+    files.Answer(Sample("01-rapid-and-feed.txt"));
+    frame->routeCommand(32799);
+    frame->programCommands().read = [](CVelmoraDoc& d, const std::string&) {
+        d.RemoveAllStatements();
+        SFileResult result = SFileResult::Failure("读取程序文件时出错，程序可能不完整。");
+        result.incomplete = true;
+        return result;
+    };
+    files.Answer(Sample("02-arcs.txt"));
+    frame->routeCommand(32799);
+    EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 02-arcs.txt"));
+    EXPECT_EQ(frame->recentFiles().Paths().size(), 1u) << "a file not read whole is not offered again";
+    EXPECT_EQ(Editor()->table()->rowCount(), 0);
+}
+
 TEST_F(MainFrameTest, EveryOpenCommandOpens)
 {
     for (int id : {32795, 32799, 57601}) {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -149,7 +150,7 @@ TEST_F(ProgramCommandsTest, OpenReadsTheFileAndNamesTheDocument)
     SViewSpy spy;
     doc.AddView(&spy);
     files.Answer(WriteFile("part.txt", "G00X100Z100\nX50\nG01Z-20F0.2\n"));
-    EXPECT_TRUE(commands.OpenProgram());
+    EXPECT_EQ(commands.OpenProgram(), EOpenResult::Opened);
     EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(doc.GetTitle(), "part.txt");
     EXPECT_FALSE(doc.IsModified());
@@ -161,31 +162,79 @@ TEST_F(ProgramCommandsTest, OpenCancelledAtTheQuestionOrTheDialogChangesNothing)
 {
     MakeUnsaved();
     prompter.Answer(EPromptAnswer::Cancel);
-    EXPECT_FALSE(commands.OpenProgram());
+    EXPECT_EQ(commands.OpenProgram(), EOpenResult::Unchanged);
     EXPECT_EQ(files.opens, 0);
     prompter.Answer(EPromptAnswer::No);
     files.Answer(std::nullopt);
-    EXPECT_FALSE(commands.OpenProgram());
+    EXPECT_EQ(commands.OpenProgram(), EOpenResult::Unchanged);
     EXPECT_EQ(files.opens, 1);
     EXPECT_EQ(doc.Statements().size(), 1u);
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(ProgramCommandsTest, OpenOfAMissingFileIsReportedAndKeepsTheProgram)
+TEST_F(ProgramCommandsTest, OpenOfAMissingFileIsReportedInChineseAndKeepsTheProgram)
 {
     MakeUnsaved();
     prompter.Answer(EPromptAnswer::No);
-    EXPECT_FALSE(commands.OpenRecent((dir / "gone.txt").string()));
+    const std::string gone = (dir / "gone.txt").string();
+    EXPECT_EQ(commands.OpenRecent(gone), EOpenResult::Missing);
     EXPECT_EQ(doc.Statements().size(), 1u);
     ASSERT_EQ(prompter.Asked().size(), 2u);
     EXPECT_EQ(prompter.Asked()[1].caption, "错误");
+    EXPECT_EQ(prompter.Asked()[1].text, "无法打开程序文件“" + gone + "”：文件或文件夹不存在。");
+}
+
+TEST_F(ProgramCommandsTest, AFileThatExistsButCannotBeReadIsNotCalledMissing)
+{
+    EXPECT_EQ(commands.OpenRecent(dir.string()), EOpenResult::Unchanged);
+}
+
+// A disk that gives the first lines of a file, then fails.
+SFileResult FailPartWay(CVelmoraDoc& doc, const std::string&)
+{
+    std::istringstream firstLines("G00X1Z1\nG01X2Z2F1\n");
+    ReadProgramStream(doc, firstLines);
+    SFileResult result = SFileResult::Failure("读取程序文件时出错，程序可能不完整。");
+    result.incomplete = true;
+    return result;
+}
+
+TEST_F(ProgramCommandsTest, AReadThatFailsPartWayNamesTheFailedFileAndOffersNoFileToSaveOver)
+{
+    files.Answer(WriteFile("before.txt", "G00X9Z9\n"));
+    ASSERT_EQ(commands.OpenProgram(), EOpenResult::Opened);
+    commands.read = FailPartWay;
+    const std::string failed = WriteFile("broken.txt", "G00X1Z1\n");
+    files.Answer(failed);
+    EXPECT_EQ(commands.OpenProgram(), EOpenResult::Incomplete);
+    EXPECT_EQ(doc.Statements().size(), 2u);
+    EXPECT_EQ(doc.GetTitle(), "broken.txt");
+    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_EQ(prompter.Asked().back().icon, EPromptIcon::Stop);
+
+    files.Answer(std::nullopt);
+    commands.SaveProgram();
+    EXPECT_EQ(files.folders.back(), dir.string());
+    EXPECT_EQ(files.suggested.back(), "") << "the user must choose the name";
+}
+
+TEST_F(ProgramCommandsTest, SaveDialogStartsBesideTheOpenFileUnderItsName)
+{
+    files.Answer(std::nullopt);
+    commands.SaveProgram();
+    files.Answer(WriteFile("part.txt", "G00X1Z1\n"));
+    ASSERT_EQ(commands.OpenProgram(), EOpenResult::Opened);
+    files.Answer(std::nullopt);
+    commands.SaveProgram();
+    EXPECT_EQ(files.folders, (std::vector<std::string>{"", dir.string()}));
+    EXPECT_EQ(files.suggested, (std::vector<std::string>{CVelmoraDoc::kDefaultTitle, "part.txt"}));
 }
 
 TEST_F(ProgramCommandsTest, BusyIndicatorWrapsTheRead)
 {
     std::vector<bool> calls;
     commands.busy = [&](bool busy) { calls.push_back(busy); };
-    EXPECT_TRUE(commands.OpenRecent(WriteFile("a.txt", "G00X1Z1\n")));
+    EXPECT_EQ(commands.OpenRecent(WriteFile("a.txt", "G00X1Z1\n")), EOpenResult::Opened);
     EXPECT_EQ(calls, (std::vector<bool>{true, false}));
 }
 

@@ -1,11 +1,18 @@
 #include "ProgramText.h"
 
+#include "app/FileErrors.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
+#include <streambuf>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -203,7 +210,6 @@ protected:
     }
     void TearDown() override
     {
-        fs::permissions(m_dir, fs::perms::owner_all);
         fs::remove_all(m_dir);
     }
     std::string Path(const char* name) const { return (m_dir / name).string(); }
@@ -272,20 +278,63 @@ TEST_F(ProgramFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy)
     Write(Path("p.txt"), "G00X9Z9\n");
     std::istringstream in("G00X1Z1\n");
     ReadProgramStream(doc, in);
-    if (::geteuid() != 0) {
-        fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
-        const SFileResult result = WriteProgramFile(doc, Path("p.txt"));
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.error.empty());
-        fs::permissions(m_dir, fs::perms::owner_all);
-        EXPECT_EQ(Slurp(Path("p.txt")), "G00X9Z9\n");
-    }
+    // A file's name used as a folder fails for every user, root included.
+    const std::string underAFile = Path("p.txt") + "/q.txt";
+    const SFileResult result = WriteProgramFile(doc, underAFile);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "无法保存程序文件“" + underAFile + "”：文件或文件夹不存在。");
     for (const std::string& path : {m_dir.string(), Path("no/such/folder/p.txt")}) {
-        const SFileResult result = WriteProgramFile(doc, path);
-        EXPECT_FALSE(result.ok) << path;
-        EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
+        const SFileResult failed = WriteProgramFile(doc, path);
+        EXPECT_FALSE(failed.ok) << path;
+        EXPECT_NE(failed.error.find(path), std::string::npos) << failed.error;
     }
     EXPECT_EQ(Slurp(Path("p.txt")), "G00X9Z9\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+// A stream whose disk fails after its first bytes.
+class CFailingBuffer : public std::streambuf {
+public:
+    explicit CFailingBuffer(std::string first) : m_first(std::move(first))
+    {
+        setg(m_first.data(), m_first.data(), m_first.data() + m_first.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("disk"); }
+
+private:
+    std::string m_first;
+};
+
+TEST_F(ProgramFileTest, AReadThatFailsPartWaySaysTheProgramIsIncomplete)
+{
+    std::string lines;
+    for (int n = 0; n < 20000; ++n)
+        lines += "G00X1Z1\n";
+    CFailingBuffer buffer(lines);
+    std::istream in(&buffer);
+    const SFileResult result = ReadProgramStream(doc, in);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.incomplete);
+    EXPECT_GT(doc.Statements().size(), 0u);
+    EXPECT_LT(doc.Statements().size(), 20000u);
+    EXPECT_FALSE(ReadProgramFile(doc, Path("missing.txt")).incomplete)
+        << "a file that never opened left the program alone";
+}
+
+TEST(FileErrorReason, CommonCausesReadAsDistinctChineseSentences)
+{
+    std::set<std::string> seen;
+    for (int error : {ENOENT, EACCES, EISDIR, EIO, ENOSPC, EROFS}) {
+        const std::string reason = FileErrorReason(error);
+        EXPECT_TRUE(std::none_of(reason.begin(), reason.end(),
+                                 [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+            << reason;
+        EXPECT_TRUE(reason.ends_with("。")) << reason;
+        EXPECT_TRUE(seen.insert(reason).second) << reason;
+    }
+    EXPECT_EQ(FileErrorReason(EXDEV), "系统错误（错误号" + std::to_string(EXDEV) + "）。");
 }
 
 } // namespace

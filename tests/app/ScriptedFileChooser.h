@@ -13,15 +13,17 @@ public:
         ++opens;
         return Next();
     }
-    std::optional<std::string> ChooseSave(const std::string& suggestedName) override
+    std::optional<std::string> ChooseSave(const std::string& folder, const std::string& name) override
     {
-        suggested.push_back(suggestedName);
+        folders.push_back(folder);
+        suggested.push_back(name);
         return Next();
     }
     void Answer(std::optional<std::string> path) { m_script.push_back(std::move(path)); }
 
     int opens = 0;
-    std::vector<std::string> suggested;
+    std::vector<std::string> folders;   // where each save dialog started
+    std::vector<std::string> suggested; // the name each one offered
 
 private:
     std::optional<std::string> Next()

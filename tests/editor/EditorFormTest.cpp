@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 namespace {
@@ -217,6 +218,18 @@ TEST(EditorForm, LineNumberOutsideTheRangeIsRefused)
     form.SetText(EField::Line, " 1000000 ");
     CScriptedPrompter prompter;
     EXPECT_EQ(form.LineNumber(prompter), 1000000);
+}
+
+TEST(EditorForm, NumbersTooLongForIntAreReadWithinItsLimits)
+{
+    CEditorForm form;
+    form.SetText(EField::Code, "G" + std::string(30, '9'));
+    form.SetText(EField::X, "0");
+    CScriptedPrompter prompter;
+    EXPECT_TRUE(form.Validate(prompter)) << "no rule belongs to such a code";
+    EXPECT_EQ(CEditorForm::RowLineNumber(std::string(400, '9')), 0);
+    EXPECT_EQ(CEditorForm::RowLineNumber("3e12"), INT_MAX);
+    EXPECT_EQ(CEditorForm::RowLineNumber("17"), 17);
 }
 
 TEST(EditorForm, RecordTakesTheFieldsInConstructorOrder)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -130,6 +131,66 @@ TEST(QtPrompter, ShowsTheButtonsAndIconAndGivesTheAnswer)
     AnswerNextBox(seen, QMessageBox::Cancel);
     EXPECT_EQ(prompter.Ask("确认?", EPromptButtons::OkCancel), EPromptAnswer::Cancel);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+// Clicks the skip button of the next box, or presses Escape on it.
+void SkipOrEscapeNextBox(bool skip, QString& skipCaption)
+{
+    QTimer::singleShot(0, [skip, &skipCaption] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        auto* button = box->findChild<QPushButton*>("skipRest");
+        ASSERT_TRUE(button);
+        skipCaption = button->text();
+        if (skip)
+            button->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+}
+
+TEST(QtPrompter, SkipRestButtonReadsInChineseAndEscapeMeansOk)
+{
+    CQtPrompter prompter("标题");
+    QString caption;
+    SkipOrEscapeNextBox(true, caption);
+    EXPECT_EQ(prompter.Ask("第2行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {}),
+              EPromptAnswer::SkipRest);
+    EXPECT_EQ(caption, QString::fromUtf8(CPrompter::kSkipRestCaption));
+    SkipOrEscapeNextBox(false, caption);
+    EXPECT_EQ(prompter.Ask("第3行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {}),
+              EPromptAnswer::Ok);
+}
+
+TEST(QtPrompter, ABoxShownWhileBusyHasTheArrowCursor)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape during = Qt::WaitCursor;
+    QTimer::singleShot(0, [&during] {
+        during = QApplication::overrideCursor()->shape();
+        QApplication::activeModalWidget()->close();
+    });
+    CQtPrompter("标题").Ask("第2行无G/M指令，请纠正!", EPromptButtons::OkSkipRest, EPromptIcon::None, {});
+    EXPECT_EQ(during, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+}
+
+TEST(QtFileChooser, SaveDialogStartsInTheGivenFolderWithTheName)
+{
+    QTemporaryDir folder;
+    QString shownFolder, shownName;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        shownFolder = dialog->directory().absolutePath();
+        shownName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        dialog->reject();
+    });
+    CQtFileChooser chooser;
+    EXPECT_EQ(chooser.ChooseSave(folder.path().toStdString(), "零件.txt"), std::nullopt);
+    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(shownName, "零件.txt");
 }
 
 TEST(QtTranslations, StandardButtonsReadInChinese)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -84,6 +85,14 @@ TEST_F(SceneFrameTest, RunningSpindleWrapsPast720)
     sim.interp.spindle_s = 1500.0;
     sim.anim.spin_angle_run = 721;
     EXPECT_DOUBLE_EQ(JawFrame(sim, panel).spin, 1.0);
+}
+
+TEST_F(SceneFrameTest, ASpindleSpeedTooLargeForAnAngleStillTurnsAndWraps)
+{
+    Running();
+    sim.interp.spindle_s = 1e300;
+    EXPECT_DOUBLE_EQ(JawFrame(sim, panel).spin, INT_MAX);
+    EXPECT_DOUBLE_EQ(JawFrame(sim, panel).spin, INT_MAX - 720.0);
 }
 
 TEST_F(SceneFrameTest, IdleSpindleTurnsTheWayThePanelSays)
@@ -237,13 +246,45 @@ TEST_F(SceneFrameTest, ChipsStartAgainWhenTheCutPauses)
     EXPECT_DOUBLE_EQ(sim.anim.chips[0].t, 0.0);
 }
 
-TEST_F(SceneFrameTest, PositionsBeyondTheArraysCutNothing)
+TEST_F(SceneFrameTest, ToolBeyondTheProfileThrowsNoChips)
 {
-    EXPECT_EQ(SliceAt(sim.workpiece, -0.6), 0);
-    EXPECT_EQ(SliceAt(sim.workpiece, 2.0), 2);
-    EXPECT_EQ(SliceAt(sim.workpiece, -30000.0), -1);
     sim.interp.cur_z = -40000.0;
     EXPECT_FALSE(ToolIsCutting(sim));
+}
+
+} // namespace
+
+namespace {
+
+TEST(SceneTailstockTest, ParksWithoutTheConeAndMeetsTheStockWithIt)
+{
+    CSceneSwitches sw;
+    sw.stockLength = 300.0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 1120.0);
+    sw.coneInstalled = 1;
+    sw.coneRemoved = 0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 920.0);
+    sw.stockLength = 400.0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 1020.0);
+}
+
+TEST_F(SceneFrameTest, DoorAndTurretMoveInEveryRenderMode)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    sim.switches.doorClosed = 0;
+    sim.interp.t_num = 3;
+    Frames(2);
+    EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -40.0);
+    EXPECT_DOUBLE_EQ(sim.anim.turret_angle, -40.0);
+}
+
+TEST_F(SceneFrameTest, HiddenModeStillStopsARunWithoutReference)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    sim.interp.sim_running = true;
+    Frames(1);
+    EXPECT_FALSE(sim.interp.sim_running);
+    EXPECT_EQ(out.warnings, std::vector<int>{6});
 }
 
 } // namespace

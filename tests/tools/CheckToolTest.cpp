@@ -5,6 +5,8 @@
 // the expected files for review.
 #include "tools/CheckTool.h"
 
+#include "GoldenSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,23 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::string Drain(std::FILE* file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using golden::Drain;
+using golden::Slurp;
 
 struct SRun {
     int status;
@@ -62,13 +49,6 @@ std::vector<fs::path> Cases()
 
 class GoldenCheck : public ::testing::TestWithParam<fs::path> {};
 
-void ExpectFile(const fs::path& expected, const std::string& actual, bool regenerate)
-{
-    if (regenerate)
-        std::ofstream(expected, std::ios::binary) << actual;
-    EXPECT_EQ(actual, Slurp(expected)) << expected;
-}
-
 TEST_P(GoldenCheck, MatchesTheExpectedFiles)
 {
     const fs::path dir = GetParam();
@@ -83,12 +63,11 @@ TEST_P(GoldenCheck, MatchesTheExpectedFiles)
     for (auto& arg : args)
         arg = arg == "FILE" ? (dir / "program.txt").string() : arg == "OUT" ? scratch.string() : arg;
     const SRun run = RunCheck(args);
-    const bool regenerate = std::getenv("VELMORA_REGENERATE") != nullptr;
-    ExpectFile(dir / "expected.out", run.out, regenerate);
-    ExpectFile(dir / "expected.err", run.err, regenerate);
-    ExpectFile(dir / "expected.status", std::to_string(run.status) + "\n", regenerate);
+    golden::ExpectFile(dir / "expected.out", run.out);
+    golden::ExpectFile(dir / "expected.err", run.err);
+    golden::ExpectFile(dir / "expected.status", std::to_string(run.status) + "\n");
     if (fs::exists(scratch)) {
-        ExpectFile(dir / "expected.written", Slurp(scratch), regenerate);
+        golden::ExpectFile(dir / "expected.written", Slurp(scratch));
         fs::remove(scratch);
     }
 }

@@ -1,0 +1,72 @@
+#pragma once
+// The tool library: the lathe's three tools with their dimensions, what the
+// dialog remembers while it is open, and how its result changes the turret.
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+class CPrompter;
+struct CTurretState;
+
+namespace tool_library {
+inline constexpr int kTools = 3;
+inline constexpr int kColumns = 8;
+// The columns the edit dialog changes: tool length to groove width.
+inline constexpr int kFirstEditColumn = 2;
+inline constexpr int kEditTexts = kColumns - kFirstEditColumn;
+inline constexpr const char* kSelectFirst = "请选择一项再修改!";
+inline constexpr const char* kSelectFirstCaption = "提示";
+
+struct SColumn {
+    std::string_view heading;
+    int width; // pixels
+};
+std::span<const SColumn> Columns();
+
+// The tool types in row order, also the captions of their pictures.
+std::span<const std::string_view> ToolTypes();
+} // namespace tool_library
+
+using TToolRow = std::array<std::string, tool_library::kColumns>;
+using TToolEditTexts = std::array<std::string, tool_library::kEditTexts>;
+
+// What the dialog hands back when it closes with OK.
+struct SToolLibraryResult {
+    int clickedRow = -1;
+    int mountRequested = 0;
+    int removalRequested = 0;
+};
+
+class CToolLibrary {
+public:
+    // Every opening starts from the same three tools; edits of an earlier
+    // opening are gone.
+    CToolLibrary();
+
+    const std::array<TToolRow, tool_library::kTools>& Rows() const { return m_rows; }
+    int ClickedRow() const { return m_result.clickedRow; }
+
+    // A click in the list; -1 when it hit no row.
+    void Click(int row) { m_result.clickedRow = row; }
+    void RequestMount() { m_result.mountRequested = 1; }
+    void RequestRemoval() { m_result.removalRequested = 1; }
+
+    // The row the edit button edits: the list's first selected row. With
+    // none selected the user is told to choose one.
+    std::optional<int> RowToEdit(int firstSelected, CPrompter& prompter);
+    // The texts the edit dialog starts from; empty for a row that is not there.
+    TToolEditTexts EditTexts(int row) const;
+    void ApplyEdit(int row, const TToolEditTexts& texts);
+
+    const SToolLibraryResult& Result() const { return m_result; }
+
+private:
+    std::array<TToolRow, tool_library::kTools> m_rows;
+    SToolLibraryResult m_result;
+};
+
+// Mounting makes the clicked tool current and puts it on the turret; taking
+// it off leaves it current. A click on no row mounts nothing.
+void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result);

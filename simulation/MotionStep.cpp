@@ -1,0 +1,164 @@
+// The step of a move: one millimetre along Z per frame (a pure X move at
+// once), each position recorded in the trace and cut into the profile.
+#include "panel/PanelDisplays.h"
+#include "simulation/NumberText.h"
+#include "simulation/StepContext.h"
+#include "simulation/Warnings.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Stops the run instead of writing past the trace or the profile.
+bool HasRoom(SStepContext& step, double cutZ)
+{
+    if (!TraceHasRoom(step.work)) {
+        StopRun(step, kWarnTraceFull);
+        return false;
+    }
+    if (SliceAt(cutZ) < 0) {
+        StopRun(step, kWarnBeyondProfile);
+        return false;
+    }
+    return true;
+}
+
+void ShowTracePoint(SStepContext& step)
+{
+    const auto index = static_cast<std::size_t>(step.work.nn);
+    const SDisplayPosition shown = MachiningDisplayPosition(step.panel, step.work.Dg_x[index], step.work.Dg_z[index],
+                                                            step.sim.switches.stockLength);
+    step.out.ShowPosition(shown.x, shown.z);
+}
+
+void AppendWord(std::string& text, char letter, double value, int decimals)
+{
+    text += letter;
+    AppendFixed(text, value, decimals);
+}
+
+std::string MoveStatus(const MoveNode& node)
+{
+    std::string text = node.code == 32 ? "G32 " : "G0" + std::to_string(node.code) + " ";
+    AppendWord(text, 'X', node.x1, 3);
+    text += ' ';
+    AppendWord(text, 'Z', node.z1, 3);
+    if (node.code == 2 || node.code == 3) {
+        text += ' ';
+        AppendWord(text, 'I', node.i, 3);
+        text += ' ';
+        AppendWord(text, 'K', node.k, 3);
+        return text + " ";
+    }
+    if (node.code == 32) {
+        text += ' ';
+        AppendWord(text, 'F', node.f, 6);
+        return text + " ";
+    }
+    return text + "  ";
+}
+
+// Records, reports the statement when the node begins, shows the position.
+void RecordAndShow(SStepContext& step, const MoveNode& node, double x, double z)
+{
+    RecordTracePoint(step.work, x, z);
+    if (step.in.seg_started == 0)
+        step.out.Status(MoveStatus(node));
+    ShowTracePoint(step);
+}
+
+void Finish(SStepContext& step, bool finished)
+{
+    step.in.seg_started = 1;
+    ++step.work.nn;
+    if (finished) {
+        step.in.node_cur = step.in.node_cur->next;
+        step.in.seg_started = 0;
+    }
+}
+
+void StepLine(SStepContext& step, const MoveNode& node)
+{
+    CInterpreterState& in = step.in;
+    if (!HasRoom(step, in.cur_z))
+        return;
+    in.cur_x = in.seg_z0 == in.seg_z1 ? in.seg_x1 : (in.cur_z - in.seg_z0) * in.seg_slope + in.seg_x0;
+    CutAt(step.work, in.cur_x, in.cur_z);
+    RecordAndShow(step, node, in.cur_x, in.cur_z);
+    if (in.seg_z1 <= in.seg_z0)
+        in.cur_z -= 1.0;
+    else
+        in.cur_z += 1.0;
+    const bool finished = (in.cur_z <= in.seg_z0 && in.cur_z < in.seg_z1) ||
+                          (in.cur_z >= in.seg_z0 && in.cur_z > in.seg_z1);
+    Finish(step, finished);
+}
+
+void StepArc(SStepContext& step, const MoveNode& node)
+{
+    CInterpreterState& in = step.in;
+    if (!HasRoom(step, in.cur_z))
+        return;
+    const double rho2 = in.seg_i * in.seg_i + in.seg_k * in.seg_k;
+    const double t = in.cur_z - in.seg_z0 + in.seg_k;
+    // A position just past the circle (rounding, or I and K that do not
+    // meet the end point) stays on the centre's line instead of becoming
+    // not-a-number.
+    const double offset = std::sqrt(std::fmax(0.0, rho2 - t * t));
+    in.cur_x = (node.code == 2 ? offset : -offset) + in.seg_x0 - in.seg_i;
+    CutAt(step.work, in.cur_x, in.cur_z);
+    RecordAndShow(step, node, in.cur_x, in.cur_z);
+    in.cur_z -= 1.0;
+    Finish(step, in.cur_z <= in.seg_z1);
+}
+
+void StepThread(SStepContext& step, const MoveNode& node)
+{
+    CInterpreterState& in = step.in;
+    const double len = step.work.slice_len;
+    const bool reset = in.thread_tick >= node.f / len;
+    if (!HasRoom(step, reset ? in.cur_z : in.cur_z - 1.0))
+        return;
+    if (reset) {
+        // A step of its own at the end of each lead: Z stays.
+        RecordTracePoint(step.work, in.seg_x0, in.cur_z);
+        in.thread_tick = 0;
+        ++in.thread_pass;
+    } else {
+        const double along = in.thread_pass * node.f + (in.cur_z - in.seg_z0);
+        if (in.thread_tick >= node.f / (2.0 * len))
+            in.cur_x = -1.732 * (along + node.f) + in.seg_x0;
+        else
+            in.cur_x = 1.732 * along + in.seg_x0;
+        // The trace shows the thread's straight path, not the flanks.
+        RecordTracePoint(step.work, in.seg_x0, in.cur_z);
+        ShowTracePoint(step);
+        ++in.thread_tick;
+        in.cur_z -= 1.0;
+    }
+    // Unlike the other moves, the thread cuts where the step has taken it.
+    CutAt(step.work, in.cur_x, in.cur_z);
+    if (in.seg_started == 0)
+        step.out.Status(MoveStatus(node));
+    Finish(step, in.cur_z <= in.seg_z1);
+}
+
+} // namespace
+
+void StepMove(SStepContext& step, const MoveNode& node)
+{
+    CInterpreterState& in = step.in;
+    in.seg_x0 = node.x0, in.seg_z0 = node.z0, in.seg_x1 = node.x1, in.seg_z1 = node.z1;
+    in.seg_i = node.i, in.seg_k = node.k, in.seg_slope = node.slope;
+    if (in.seg_started == 0)
+        in.cur_z = in.seg_z0;
+    switch (node.code) {
+    case 0:
+    case 1: StepLine(step, node); break;
+    case 2:
+    case 3: StepArc(step, node); break;
+    case 32: StepThread(step, node); break;
+    default: break; // never built; stands still
+    }
+}

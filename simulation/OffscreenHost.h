@@ -1,0 +1,36 @@
+#pragma once
+// Renders the scene without a window: a context on an offscreen surface
+// drawing into a framebuffer object. Tests, the frame benchmark and picture
+// export use it; it needs a Qt GUI application and a display for GL.
+#include "simulation/SceneRenderer.h"
+
+#include <QImage>
+
+#include <memory>
+
+class QOffscreenSurface;
+class QOpenGLContext;
+
+class COffscreenHost {
+public:
+    COffscreenHost(const CSimulation& sim, int width, int height);
+    ~COffscreenHost();
+
+    bool IsValid() const { return m_valid; }
+    int DepthBits() const { return m_depthBits; }
+    void Resize(int width, int height);
+    void Render(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
+                const CCamera& camera);
+    QImage Grab();
+
+private:
+    bool MakeTarget(int width, int height);
+    void FreeTarget();
+
+    std::unique_ptr<QOpenGLContext> m_context;
+    std::unique_ptr<QOffscreenSurface> m_surface;
+    CSceneRenderer m_renderer;
+    unsigned m_fbo = 0, m_colour = 0, m_depth = 0;
+    int m_width = 0, m_height = 0, m_depthBits = 0;
+    bool m_valid = false;
+};

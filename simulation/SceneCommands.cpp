@@ -1,0 +1,97 @@
+#include "simulation/SceneCommands.h"
+
+#include "app/CommandTable.h"
+#include "simulation/Interpreter.h"
+#include "simulation/Simulation.h"
+
+namespace {
+
+constexpr int kHandled[] = {
+    Cmd::Rotate,     Cmd::Pan,          Cmd::Zoom,       Cmd::Wireframe,    Cmd::Solid,
+    Cmd::Transparent, Cmd::HideModel,   Cmd::Simulate,   Cmd::ToolPath,     Cmd::ClampStock,
+    Cmd::ReleaseStock, Cmd::Door,       Cmd::FitCentre,  Cmd::RemoveCentre, Cmd::StockSize,
+    Cmd::ToolSelect,
+};
+
+void SetChuck(CSceneSwitches& switches, bool clamped)
+{
+    switches.chuckClamped = clamped ? 1 : 0;
+    switches.chuckUnclamped = clamped ? 0 : 1;
+}
+
+void SetCone(CSceneSwitches& switches, bool installed)
+{
+    switches.coneInstalled = installed ? 1 : 0;
+    switches.coneRemoved = installed ? 0 : 1;
+}
+
+} // namespace
+
+bool CSceneCommands::HandlesCommand(int id) const
+{
+    for (int handled : kHandled)
+        if (handled == id)
+            return true;
+    return false;
+}
+
+void CSceneCommands::OnCommand(int id)
+{
+    CSceneSwitches& s = m_sim.switches;
+    switch (id) {
+    case Cmd::Rotate: s.mouseMode = EMouseMode::Rotate; break;
+    case Cmd::Pan: s.mouseMode = EMouseMode::Pan; break;
+    case Cmd::Zoom: s.mouseMode = EMouseMode::Zoom; break;
+    case Cmd::Wireframe: s.renderMode = ERenderMode::WireFrame; break;
+    case Cmd::Solid: s.renderMode = ERenderMode::Solid; break;
+    case Cmd::Transparent: s.renderMode = ERenderMode::Transparent; break;
+    case Cmd::HideModel: s.renderMode = ERenderMode::Hidden; break;
+    case Cmd::ToolPath: s.toolPathShown = s.toolPathShown ? 0 : 1; break;
+    case Cmd::ClampStock: SetChuck(s, true); break;
+    case Cmd::ReleaseStock: SetChuck(s, false); break;
+    case Cmd::Door: s.doorClosed = s.doorClosed ? 0 : 1; break;
+    case Cmd::FitCentre: SetCone(s, true); break;
+    case Cmd::RemoveCentre: SetCone(s, false); break;
+    case Cmd::StockSize: StockSize(); break;
+    case Cmd::ToolSelect: ToolSelection(); break;
+    case Cmd::Simulate: StartSimulation(m_sim, m_doc, *m_out); break;
+    default: break;
+    }
+}
+
+bool CSceneCommands::IsCommandChecked(int id) const
+{
+    const CSceneSwitches& s = m_sim.switches;
+    switch (id) {
+    case Cmd::Rotate: return s.mouseMode == EMouseMode::Rotate;
+    case Cmd::Pan: return s.mouseMode == EMouseMode::Pan;
+    case Cmd::Zoom: return s.mouseMode == EMouseMode::Zoom;
+    case Cmd::Wireframe: return s.renderMode == ERenderMode::WireFrame;
+    case Cmd::Solid: return s.renderMode == ERenderMode::Solid;
+    case Cmd::Transparent: return s.renderMode == ERenderMode::Transparent;
+    case Cmd::HideModel: return s.renderMode == ERenderMode::Hidden;
+    case Cmd::ToolPath: return s.toolPathShown != 0;
+    case Cmd::ClampStock: return s.chuckClamped != 0;
+    case Cmd::ReleaseStock: return s.chuckUnclamped != 0;
+    case Cmd::FitCentre: return s.coneInstalled != 0;
+    case Cmd::RemoveCentre: return s.coneRemoved != 0;
+    default: return false;
+    }
+}
+
+void CSceneCommands::StockSize()
+{
+    if (!StockMayBeChanged(m_sim, m_host.PanelSpindle(), *m_out))
+        return;
+    if (const auto size = m_host.RunStockDialog())
+        ApplyStockSize(m_sim, *size, *m_out);
+}
+
+void CSceneCommands::ToolSelection()
+{
+    // The frame clock waits while the library is open.
+    m_host.StopFrameClock();
+    if (const auto result = m_host.RunToolLibrary())
+        ApplyToolSelection(m_sim.turret, *result);
+    m_host.StartFrameClock(kFramePeriodMs);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The scene's parts, one short function each. Static shapes are compiled
+// once into display lists; what moves is placed around them every frame.
+#include "simulation/GlScene.h"
+#include "simulation/SceneFrame.h"
+
+#include <vector>
+
+struct CPanelState;
+class CSimulationOutput;
+struct CCamera;
+
+// Display lists of the parts that never change shape.
+struct SSceneLists {
+    GLuint floor = 0, body = 0, saddle = 0, crossSlide = 0, turret = 0, tool = 0;
+    GLuint jaw = 0, spindleNose = 0, chuckBody = 0, tailstock = 0, hose = 0, door = 0;
+    GLuint window = 0, chip = 0;
+    GLuint floorTexture = 0;
+};
+
+struct SDrawContext {
+    CSimulation& sim;
+    CPanelState& panel;
+    CSimulationOutput& out;
+    const CQuadrics& quad;
+    const SSceneLists& lists;
+    ERenderMode mode;
+};
+
+// Compiling the static lists (fonts first: the nameplate and turret use them).
+void CompileMachineLists(SSceneLists& lists, const CQuadrics& quad);
+void CompileCarriageLists(SSceneLists& lists, const CQuadrics& quad);
+void CompileChuckLists(SSceneLists& lists, const CQuadrics& quad);
+void CompileAccessoryLists(SSceneLists& lists, const CQuadrics& quad);
+
+void DrawFloor(const SDrawContext& ctx);
+void DrawMachineBody(const SDrawContext& ctx); // body, nameplate, feed rod, levers
+
+// The carriage group and the tools; the state rules run in every mode.
+void DrawCarriage(const SDrawContext& ctx);
+void DrawTurretTools(const SDrawContext& ctx);
+
+void DrawChuckJaws(const SDrawContext& ctx);
+void DrawSpindleNoseAndChuck(const SDrawContext& ctx);
+
+// The workpiece, with the interpreter's step inside it, and the trace.
+class CWorkpieceDrawer {
+public:
+    void DrawWorkpiece(const SDrawContext& ctx);
+    void DrawTrace(const SDrawContext& ctx);
+
+private:
+    void DrawProfile(const SDrawContext& ctx);
+    void AppendTracePoint(double z, double x);
+    std::vector<float> m_trace; // (Z, 0, X) per kept point
+    int m_traceCount = 0;       // trace points taken so far
+    double m_first[2] = {0.0, 0.0};
+};
+
+void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam);
+void DrawTailstock(const SDrawContext& ctx);
+void DrawCoolant(const SDrawContext& ctx);
+void DrawChipsIfCutting(const SDrawContext& ctx);
+void DrawDoor(const SDrawContext& ctx);

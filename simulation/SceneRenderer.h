@@ -1,0 +1,37 @@
+#pragma once
+// Draws the whole lathe scene into the current OpenGL context: one frame per
+// call, advancing the scene's state as it draws. The simulation view and the
+// offscreen host both use it.
+#include "simulation/SceneParts.h"
+
+struct CCamera;
+struct CPanelState;
+struct CSimulation;
+class CSimulationOutput;
+
+class CSceneRenderer {
+public:
+    CSceneRenderer() = default;
+    ~CSceneRenderer();
+    CSceneRenderer(const CSceneRenderer&) = delete;
+    CSceneRenderer& operator=(const CSceneRenderer&) = delete;
+
+    // With the context current: depth test, fonts, floor texture and the
+    // lists of the static parts.
+    void Initialize(const CSimulation& sim);
+    void Resize(int width, int height);
+    void DrawFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
+                   const CCamera& camera);
+    // Frees the lists and texture; the context must still be current.
+    void Release();
+
+private:
+    void MachineGroup(const SDrawContext& ctx);
+    void CarriageGroup(const SDrawContext& ctx);
+    void SpindleGroup(const SDrawContext& ctx);
+
+    CQuadrics m_quad;
+    SSceneLists m_lists;
+    CWorkpieceDrawer m_workpiece;
+    bool m_ready = false;
+};

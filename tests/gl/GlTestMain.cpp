@@ -1,0 +1,16 @@
+// Rendering tests draw real frames offscreen; they need a display for
+// OpenGL (scripts/test.sh runs them under xvfb-run).
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    // Without a display (listing the tests at build time) nothing can be
+    // drawn: the tests then skip themselves.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
