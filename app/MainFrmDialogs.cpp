@@ -2,6 +2,7 @@
 #include "app/CommandTable.h"
 #include "app/MainFrm.h"
 #include "editor/CutCompsteDlg.h"
+#include "editor/DAOJU.h"
 #include "editor/DuiDao.h"
 
 std::map<int, TDialogFactory> DefaultFrameDialogs()
@@ -10,6 +11,13 @@ std::map<int, TDialogFactory> DefaultFrameDialogs()
         {Cmd::ToolCompensation,
          [](QWidget* parent) -> std::unique_ptr<QDialog> {
              return std::make_unique<CCutCompsteDlg>(parent);
+         }},
+        // Run from the frame the library changes no turret: only the
+        // simulation view keeps one.
+        {Cmd::ToolSelect,
+         [](QWidget* parent) -> std::unique_ptr<QDialog> {
+             auto* frame = static_cast<CMainFrame*>(parent);
+             return std::make_unique<CDAOJU>(frame->services().prompter, CDAOJU::DefaultEditRunner(), parent);
          }},
         {Cmd::ToolSetting,
          [](QWidget* parent) -> std::unique_ptr<QDialog> {

@@ -246,11 +246,8 @@ void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam)
 
 void DrawTailstock(const SDrawContext& ctx)
 {
-    const CSceneSwitches& sw = ctx.sim.switches;
-    // With the centre in, the tailstock comes up until the centre meets the stock's end.
-    const double shift = sw.coneInstalled ? -(500.0 - sw.stockLength) : 0.0;
     glPushMatrix();
-    glTranslated(1120.0 + shift, 452.5, 150.0);
+    glTranslated(TailstockX(ctx.sim.switches), 452.5, 150.0);
     glCallList(ctx.lists.tailstock);
     glPopMatrix();
 }

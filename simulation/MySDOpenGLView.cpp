@@ -3,6 +3,7 @@
 #include "app/MainFrm.h"
 #include "panel/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"
+#include "simulation/SceneCommandLink.h"
 #include "simulation/Simulation.h"
 
 #include <QMouseEvent>
@@ -24,7 +25,21 @@ CMySDOpenGLView::CMySDOpenGLView(CMainFrame& frame, QWidget* parent)
     m_frameClock.setObjectName("frameClock");
     connect(&m_frameClock, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     StartFrameClock();
+    m_commands = std::make_unique<CSceneCommandLink>(
+        frame, *this, *m_sim, *m_out,
+        CSceneCommandLink::SFrameClock{[this] { m_frameClock.stop(); },
+                                       [this](int periodMs) { m_frameClock.start(periodMs); }});
 }
+
+void CMySDOpenGLView::SetSimulationOutput(CSimulationOutput* out)
+{
+    m_out = out ? out : &m_ownOutput;
+    m_commands->Commands().SetOutput(*m_out);
+}
+
+bool CMySDOpenGLView::HandlesCommand(int id) const { return m_commands->Commands().HandlesCommand(id); }
+void CMySDOpenGLView::OnCommand(int id) { m_commands->Commands().OnCommand(id); }
+bool CMySDOpenGLView::IsCommandChecked(int id) const { return m_commands->Commands().IsCommandChecked(id); }
 
 CMySDOpenGLView::~CMySDOpenGLView()
 {

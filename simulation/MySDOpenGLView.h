@@ -3,6 +3,7 @@
 // times a second by the frame clock, turned, panned and zoomed with the mouse.
 // It owns the simulation's state; the scene commands change it through
 // Simulation().
+#include "app/CommandTarget.h"
 #include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/SceneRenderer.h"
@@ -14,9 +15,10 @@
 #include <memory>
 
 class CMainFrame;
+class CSceneCommandLink;
 struct CSimulation;
 
-class CMySDOpenGLView : public QOpenGLWidget {
+class CMySDOpenGLView : public QOpenGLWidget, public CCommandTarget {
     Q_OBJECT
 public:
     static constexpr int kFrameClockMs = 20;
@@ -31,10 +33,17 @@ public:
     void StartFrameClock() { m_frameClock.start(kFrameClockMs); }
     bool FrameClockRunning() const { return m_frameClock.isActive(); }
     // Where the running simulation reports; null gives back the view's own.
-    void SetSimulationOutput(CSimulationOutput* out) { m_out = out ? out : &m_ownOutput; }
+    void SetSimulationOutput(CSimulationOutput* out);
     CSimulationOutput& SimulationOutput() { return *m_out; }
     // The operator panel's state, or the view's own when no panel is there.
     CPanelState& PanelState();
+
+    // The scene commands (camera, render mode, chuck, cone, door, tool path,
+    // stock, tools, start) with their dialogs.
+    CSceneCommandLink& CommandLink() { return *m_commands; }
+    bool HandlesCommand(int id) const override;
+    void OnCommand(int id) override;
+    bool IsCommandChecked(int id) const override;
 
 protected:
     void initializeGL() override;
@@ -55,4 +64,5 @@ private:
     CSimulationOutput* m_out = &m_ownOutput;
     CPanelState m_spareState;
     QTimer m_frameClock;
+    std::unique_ptr<CSceneCommandLink> m_commands;
 };

@@ -54,7 +54,7 @@ void CSceneCommands::OnCommand(int id)
     case Cmd::RemoveCentre: SetCone(s, false); break;
     case Cmd::StockSize: StockSize(); break;
     case Cmd::ToolSelect: ToolSelection(); break;
-    case Cmd::Simulate: StartSimulation(m_sim, m_doc, m_out); break;
+    case Cmd::Simulate: StartSimulation(m_sim, m_doc, *m_out); break;
     default: break;
     }
 }
@@ -81,10 +81,10 @@ bool CSceneCommands::IsCommandChecked(int id) const
 
 void CSceneCommands::StockSize()
 {
-    if (!StockMayBeChanged(m_sim, m_host.PanelSpindle(), m_out))
+    if (!StockMayBeChanged(m_sim, m_host.PanelSpindle(), *m_out))
         return;
     if (const auto size = m_host.RunStockDialog())
-        ApplyStockSize(m_sim, *size, m_out);
+        ApplyStockSize(m_sim, *size, *m_out);
 }
 
 void CSceneCommands::ToolSelection()

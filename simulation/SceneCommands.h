@@ -30,9 +30,12 @@ public:
     static constexpr int kFramePeriodMs = 20;
 
     CSceneCommands(CSimulation& sim, const CVelmoraDoc& doc, CSceneCommandHost& host, CSimulationOutput& out)
-        : m_sim(sim), m_doc(doc), m_host(host), m_out(out)
+        : m_sim(sim), m_doc(doc), m_host(host), m_out(&out)
     {
     }
+
+    // Warnings and the start command's message go here from now on.
+    void SetOutput(CSimulationOutput& out) { m_out = &out; }
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
@@ -45,5 +48,5 @@ private:
     CSimulation& m_sim;
     const CVelmoraDoc& m_doc;
     CSceneCommandHost& m_host;
-    CSimulationOutput& m_out;
+    CSimulationOutput* m_out;
 };

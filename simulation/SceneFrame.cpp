@@ -247,6 +247,14 @@ double DoorFrame(CSceneSwitches& switches)
     return scene::kDoorBaseX + switches.doorOffset;
 }
 
+double TailstockX(const CSceneSwitches& switches)
+{
+    constexpr double kParked = 1120.0, kCentreReach = 500.0;
+    if (!switches.coneInstalled)
+        return kParked;
+    return kParked - (kCentreReach - switches.stockLength);
+}
+
 void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)
 {
     TakeManualPosition(sim.anim, panel);

@@ -70,5 +70,9 @@ void ResetChips(CSceneAnimation& anim);
 // The door glides 20 a frame towards open or shut; returns its x shift.
 double DoorFrame(CSceneSwitches& switches);
 
+// Where the tailstock stands along the bed: parked, or with its centre in
+// the stock's end when the cone is installed.
+double TailstockX(const CSceneSwitches& switches);
+
 // A whole frame's state changes in drawing order, without drawing.
 void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);

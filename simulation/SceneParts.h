@@ -51,8 +51,10 @@ public:
 
 private:
     void DrawProfile(const SDrawContext& ctx);
-    std::vector<float> m_trace; // (Z, 0, X) per point, appended as points come
-    int m_traceCount = 0;
+    void AppendTracePoint(double z, double x);
+    std::vector<float> m_trace; // (Z, 0, X) per kept point
+    int m_traceCount = 0;       // trace points taken so far
+    double m_first[2] = {0.0, 0.0};
 };
 
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam);

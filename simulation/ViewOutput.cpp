@@ -6,6 +6,7 @@
 #include "panel/MainOperPanlView.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
+#include "simulation/SceneCommandLink.h"
 
 #include <QMessageBox>
 
@@ -52,4 +53,9 @@ void CViewOutput::Warn(int, const std::string& text)
 void CViewOutput::Message(const std::string& text)
 {
     m_frame.services().prompter.Tell(text);
+}
+
+void CViewOutput::StatementStarted(int lineNumber)
+{
+    FollowStatement(m_frame, lineNumber);
 }

@@ -18,6 +18,7 @@ public:
     void PlaySound(const std::string& relativePath) override;
     void Warn(int kind, const std::string& text) override;
     void Message(const std::string& text) override;
+    void StatementStarted(int lineNumber) override;
 
 private:
     CMainFrame& m_frame;

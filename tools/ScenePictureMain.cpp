@@ -1,6 +1,6 @@
 // Draws the lathe scene without a window and saves it as a picture.
 // Usage: velmora-scene-picture OUT.png [--mode 0..3] [--size WxH] [--frames N]
-//        [--idle] [--door-closed] [--length MM]
+//        [--idle] [--door-closed] [--length MM] [--zoom PIXELS] [--pan X,Y]
 // Needs a display for OpenGL (xvfb-run -a).
 #include "panel/PanelState.h"
 #include "simulation/Camera.h"
@@ -49,6 +49,7 @@ int main(int argc, char* argv[])
     CPanelState panel;
     int width = 1280, height = 1024, frames = 30, mode = 1;
     bool idle = false, doorClosed = false;
+    int zoom = 0, panX = 0, panY = 0;
     SDemoScene demo;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -61,6 +62,12 @@ int main(int argc, char* argv[])
             height = Number(next.substr(next.find('x') + 1));
             ++i;
         }
+        else if (arg == "--zoom") { zoom = Number(next); ++i; }
+        else if (arg == "--pan") {
+            panX = Number(next);
+            panY = Number(next.substr(next.find(',') + 1));
+            ++i;
+        }
         else if (arg == "--idle") idle = true;
         else if (arg == "--door-closed") doorClosed = true;
     }
@@ -71,6 +78,9 @@ int main(int argc, char* argv[])
     sim->switches.renderMode = static_cast<ERenderMode>(mode);
     CQuietOutput out;
     CCamera camera;
+    camera.scene_move[2] = float(zoom);
+    camera.pan[0] = float(panX);
+    camera.pan[1] = float(panY);
     COffscreenHost host(*sim, width, height);
     if (!host.IsValid()) {
         std::fprintf(stderr, "velmora-scene-picture: no OpenGL context\n");

@@ -2,10 +2,12 @@
 #include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/OffscreenHost.h"
+#include "simulation/SceneFrame.h"
 #include "simulation/Simulation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -180,6 +182,104 @@ TEST_F(SceneRenderTest, FramesLeaveThePictureOpaque)
     sim.switches.renderMode = ERenderMode::Hidden;
     const QImage image = Frame();
     EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
+}
+
+} // namespace
+
+namespace {
+
+// Pixels that turned cyan, the trace's colour, from one picture to the next.
+int NewCyanPixels(const QImage& before, const QImage& after)
+{
+    int count = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            const QColor a = before.pixelColor(x, y), c = after.pixelColor(x, y);
+            count += c.green() > a.green() + 40 && c.blue() > a.blue() + 20
+                     && c.red() < c.green() - 60;
+        }
+    return count;
+}
+
+// Orange-red pixels in the window rectangle between two world points.
+int OrangePixels(const QImage& image, SVec3 a, SVec3 b, const CCamera& camera)
+{
+    const SVec3 p = ProjectToWindow(camera, image.width(), image.height(), a);
+    const SVec3 q = ProjectToWindow(camera, image.width(), image.height(), b);
+    int count = 0;
+    for (int y = int(std::min(p.y, q.y)); y <= int(std::max(p.y, q.y)); ++y)
+        for (int x = int(std::min(p.x, q.x)); x <= int(std::max(p.x, q.x)); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 150 && c.green() < 120 && c.blue() < 60;
+        }
+    return count;
+}
+
+TEST_F(SceneRenderTest, TracePolylineShowsOnlyWhenSwitchedOn)
+{
+    sim.interp.sim_running = true;
+    panel.m_nRefMode = ERefMode::ReferenceReturn;
+    sim.turret.currentTool = 0;
+    for (int i = 0; i < 40; ++i) {
+        sim.workpiece.Dg_x[i] = 30.0 + (i % 2) * 10.0;
+        sim.workpiece.Dg_z[i] = -5.0 * i;
+    }
+    sim.workpiece.nn = 40;
+    for (int i = 0; i < 200; ++i)
+        sim.workpiece.profile_r[i] = 20.0;
+    const QImage off = Frame();
+    EXPECT_LT(NewCyanPixels(off, Frame()), 5);
+    sim.switches.toolPathShown = 1;
+    EXPECT_GT(NewCyanPixels(off, Frame()), 50);
+}
+
+TEST_F(SceneRenderTest, NameplateIsLetteredInOrange)
+{
+    EXPECT_GT(OrangePixels(Frame(), {100.0, 340.0, 430.0}, {420.0, 400.0, 430.0}, camera), 40);
+}
+
+TEST_F(SceneRenderTest, DoorIsLeftOutInTransparentMode)
+{
+    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    sim.switches.renderMode = ERenderMode::Transparent;
+    const QColor c = At(Frame(), doorPanel);
+    EXPECT_LT(c.blue(), c.red() + 40);
+}
+
+TEST_F(SceneRenderTest, DrawnFramesChangeTheStateAsFramesWithoutAWindowDo)
+{
+    auto twin = std::make_unique<CSimulation>();
+    CPanelState twinPanel;
+    for (CSimulation* s : {&sim, twin.get()}) {
+        s->switches.stockOuterDiameter = 40.0;
+        s->switches.chuckClamped = 0;
+        s->switches.chuckUnclamped = 1;
+        s->switches.doorClosed = 0;
+        s->switches.doorOffset = 20.0;
+        s->interp.t_num = 2;
+    }
+    panel.m_nSpindle = twinPanel.m_nSpindle = 1;
+    panel.m_bCoolant = twinPanel.m_bCoolant = 1;
+    CFrameRecorder twinOut;
+    for (int i = 0; i < 4; ++i) {
+        Frame();
+        AdvanceFrame(*twin, twinPanel, twinOut);
+    }
+    EXPECT_EQ(sim.anim.spin_angle, twin->anim.spin_angle);
+    EXPECT_DOUBLE_EQ(sim.anim.jaw_open, twin->anim.jaw_open);
+    EXPECT_DOUBLE_EQ(sim.anim.turret_angle, twin->anim.turret_angle);
+    EXPECT_DOUBLE_EQ(sim.anim.stream_phase, twin->anim.stream_phase);
+    EXPECT_DOUBLE_EQ(sim.switches.doorOffset, twin->switches.doorOffset);
+    EXPECT_EQ(out.positions.size(), twinOut.positions.size());
+}
+
+TEST_F(SceneRenderTest, TurretSwingShowsInThePicture)
+{
+    sim.turret.mounted[0] = sim.turret.mounted[1] = 1;
+    const QImage station1 = Frame();
+    sim.interp.t_num = 2;
+    sim.anim.turret_angle = -90.0;
+    EXPECT_GT(DifferentPixels(station1, Frame()), 200);
 }
 
 } // namespace

@@ -253,3 +253,38 @@ TEST_F(SceneFrameTest, ToolBeyondTheProfileThrowsNoChips)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SceneTailstockTest, ParksWithoutTheConeAndMeetsTheStockWithIt)
+{
+    CSceneSwitches sw;
+    sw.stockLength = 300.0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 1120.0);
+    sw.coneInstalled = 1;
+    sw.coneRemoved = 0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 920.0);
+    sw.stockLength = 400.0;
+    EXPECT_DOUBLE_EQ(TailstockX(sw), 1020.0);
+}
+
+TEST_F(SceneFrameTest, DoorAndTurretMoveInEveryRenderMode)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    sim.switches.doorClosed = 0;
+    sim.interp.t_num = 3;
+    Frames(2);
+    EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -40.0);
+    EXPECT_DOUBLE_EQ(sim.anim.turret_angle, -40.0);
+}
+
+TEST_F(SceneFrameTest, HiddenModeStillStopsARunWithoutReference)
+{
+    sim.switches.renderMode = ERenderMode::Hidden;
+    sim.interp.sim_running = true;
+    Frames(1);
+    EXPECT_FALSE(sim.interp.sim_running);
+    EXPECT_EQ(out.warnings, std::vector<int>{6});
+}
+
+} // namespace

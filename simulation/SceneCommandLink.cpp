@@ -1,0 +1,84 @@
+#include "simulation/SceneCommandLink.h"
+
+#include "app/MainFrm.h"
+#include "editor/DAOJU.h"
+#include "editor/GcodeEditPanelView.h"
+#include "panel/FramePanelHost.h"
+#include "panel/MainOperPanlView.h"
+#include "simulation/MAOPEISZ.h"
+
+#include <QItemSelectionModel>
+#include <QTableWidget>
+
+CSceneCommandLink::TStockDialog CSceneCommandLink::DefaultStockDialog(CMainFrame& frame)
+{
+    return [&frame](QWidget* parent) -> std::optional<SStockSize> {
+        CMAOPEISZ dialog(frame.services().prompter, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.values();
+    };
+}
+
+CSceneCommandLink::TToolLibraryDialog CSceneCommandLink::DefaultToolLibraryDialog(CMainFrame& frame)
+{
+    return [&frame](QWidget* parent) -> std::optional<SToolLibraryResult> {
+        CDAOJU dialog(frame.services().prompter, CDAOJU::DefaultEditRunner(), parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selection();
+    };
+}
+
+CSceneCommandLink::CSceneCommandLink(CMainFrame& frame, QWidget& view, CSimulation& sim, CSimulationOutput& out,
+                                     SFrameClock clock)
+    : stockDialog(DefaultStockDialog(frame)),
+      toolLibraryDialog(DefaultToolLibraryDialog(frame)),
+      m_frame(frame),
+      m_view(view),
+      m_clock(std::move(clock)),
+      m_commands(sim, frame.document(), *this, out)
+{
+}
+
+int CSceneCommandLink::PanelSpindle() const
+{
+    const CMainOperPanlView* panel = OperatorPanel(m_frame);
+    return panel ? panel->State().m_nSpindle : 0;
+}
+
+namespace {
+
+// The row showing a statement; the table is mostly in program order, so
+// the search starts where the last one ended.
+int RowOf(const QTableWidget& table, int lineNumber, int hint)
+{
+    const int rows = table.rowCount();
+    for (int n = 0; n < rows; ++n) {
+        const int row = (hint + n) % rows;
+        const QTableWidgetItem* item = table.item(row, 0);
+        if (item && item->text().toInt() == lineNumber)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+void FollowStatement(CMainFrame& frame, int lineNumber)
+{
+    auto* editor = dynamic_cast<CGcodeEditPanelView*>(frame.pane(0, 1));
+    QTableWidget* table = editor ? editor->table() : nullptr;
+    if (!table || table->rowCount() == 0)
+        return;
+    const QModelIndex current = table->selectionModel()->currentIndex();
+    const int row = RowOf(*table, lineNumber, current.isValid() ? current.row() : 0);
+    if (row < 0)
+        return;
+    // Selecting through the model leaves the editor's fields as they are:
+    // only a click fills them.
+    const QModelIndex index = table->model()->index(row, 0);
+    table->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table->scrollTo(index);
+}

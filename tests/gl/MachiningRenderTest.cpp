@@ -1,0 +1,40 @@
+// A short program machined frame by frame through the renderer: the cut
+// part of the bar shows yellow, the rest stays grey.
+#include "panel/PanelState.h"
+#include "simulation/Camera.h"
+#include "simulation/FrameRecorder.h"
+#include "simulation/OffscreenHost.h"
+#include "simulation/SimulationTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool IsYellow(const QColor& c) { return c.red() > 120 && c.green() > 120 && c.blue() < c.red() / 2; }
+
+TEST(MachiningRender, CutSlicesShowYellowAndTheRestGrey)
+{
+    SMachine m;
+    CFrameRecorder out;
+    CCamera camera;
+    m.sim->switches.doorOffset = 20.0; // settled shut
+    COffscreenHost host(*m.sim, 640, 480);
+    if (!host.IsValid())
+        GTEST_SKIP() << "no OpenGL context here";
+    SProgram program("G00 X30 Z2\nG00 X15 Z2\nG01 X15 Z-60 F0.2\nG00 X30 Z-60\nM02\n");
+    StartSimulation(*m.sim, program.doc, out);
+    for (int frame = 0; frame < 200 && m.sim->interp.node_cur; ++frame)
+        host.Render(*m.sim, m.panel, out, camera);
+    ASSERT_EQ(m.sim->interp.node_cur, nullptr);
+    host.Render(*m.sim, m.panel, out, camera);
+    const QImage image = host.Grab();
+    const auto at = [&](double depth) {
+        // The bar's free end lies at 455 + length; depth runs towards the chuck.
+        const SVec3 p = ProjectToWindow(camera, image.width(), image.height(), {655.0 - depth, 652.5, 150.0});
+        return image.pixelColor(int(p.x), int(p.y));
+    };
+    EXPECT_TRUE(IsYellow(at(30.0))) << at(30.0).name().toStdString();
+    EXPECT_FALSE(IsYellow(at(150.0))) << at(150.0).name().toStdString();
+}
+
+} // namespace
