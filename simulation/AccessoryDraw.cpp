@@ -221,6 +221,7 @@ void CompileAccessoryLists(SSceneLists& lists, const CQuadrics& quad)
     lists.hose = Compile(HoseShape, quad);
     lists.door = Compile(DoorShape, quad);
     lists.window = Compile(WindowShape, quad);
+    lists.droplet = Compile([](const CQuadrics& q) { gluSphere(q.q, 1.0, 16, 16); }, quad);
 }
 
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam)
@@ -273,7 +274,7 @@ void DrawCoolant(const SDrawContext& ctx)
             for (int drop = 0; drop < 3; ++drop) {
                 const double s = NextDropletStep(ctx.sim.anim);
                 glTranslated(4.0 + s, -4.0 - s, 0.0);
-                gluSphere(ctx.quad.q, 1.0, 16, 16);
+                glCallList(ctx.lists.droplet);
             }
             glPopMatrix();
         }
