@@ -97,9 +97,11 @@ void CSceneRenderer::MachineGroup(const SDrawContext& ctx)
     glPushMatrix();
     if (ctx.mode == ERenderMode::WireFrame || ctx.mode == ERenderMode::Solid) {
         PolygonModeFor(ctx.mode);
-        DrawFloor(ctx);
+        // The floor last: most of it lies behind the machine, and the depth
+        // test then skips it before shading.
         DrawMachineBody(ctx);
         DrawTailstock(ctx);
+        DrawFloor(ctx);
     } else if (ctx.mode == ERenderMode::Transparent) {
         glEnable(GL_COLOR_MATERIAL);
         glEnable(GL_BLEND);
