@@ -131,15 +131,16 @@ void HoseShape(const CQuadrics& quad)
     glTranslated(0.0, 0.0, 60.0);
     quad.Disk(0.0, 15.0);
     SetDiffuse(1.0f, 0.8f, 0.2f);
-    for (int i = 0; i < 36; ++i) {
+    // Straight out of the fitting, then bending down towards the chuck.
+    for (int i = 0; i < 16; ++i) {
         HoseSegment(quad);
         glTranslated(0.0, 0.0, 5.0);
-        if (i >= 6 && i < 22) {
-            glRotated(3.0, 1.0, 0.0, 0.0);
-            glRotated(-4.0, 0.0, 1.0, 0.0);
-        } else if (i >= 22) {
+        if (i >= 6 && i < 12) {
+            glRotated(10.0, 1.0, 0.0, 0.0);
+            glRotated(-5.0, 0.0, 1.0, 0.0);
+        } else if (i >= 12) {
             glRotated(5.0, 1.0, 0.0, 0.0);
-            glRotated(-1.0, 0.0, 1.0, 0.0);
+            glRotated(-15.0, 0.0, 1.0, 0.0);
         }
     }
     SetDiffuse(0.7f, 0.8f, 0.9f);
