@@ -81,13 +81,6 @@ TEST_F(ToolLibraryDialog, ConfirmedEditWritesTheSixTextsBackIntoTheRow)
     EXPECT_EQ(dialog.list()->item(0, 6)->text(), "31.0");
 }
 
-TEST_F(ToolLibraryDialog, CancelledEditKeepsTheRow)
-{
-    ClickRow(1);
-    Press("editButton");
-    EXPECT_EQ(dialog.list()->item(1, 7)->text(), "5.0");
-}
-
 TEST_F(ToolLibraryDialog, DoubleClickEditsTheRow)
 {
     QTableWidget* list = dialog.list();
@@ -96,13 +89,6 @@ TEST_F(ToolLibraryDialog, DoubleClickEditsTheRow)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
     ASSERT_EQ(edited.size(), 1u);
     EXPECT_EQ(edited[0][0], "125.0");
-}
-
-TEST_F(ToolLibraryDialog, OkAndCancelCloseWithTheirResult)
-{
-    dialog.show();
-    Press("okButton");
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(ToolEditDialog, ExchangesSixTextsUnchecked)

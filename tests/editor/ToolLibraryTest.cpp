@@ -1,6 +1,5 @@
 // The tool library's rows and how its result mounts and removes tools.
 #include "editor/ToolLibrary.h"
-#include "platform/ScriptedPrompter.h"
 #include "simulation/TurretState.h"
 
 #include <gtest/gtest.h>
@@ -19,18 +18,6 @@ TEST(ToolLibrary, EditChangesTheSixDimensionsOfOneRowOnly)
     EXPECT_EQ(library.Rows()[1][1], "切槽车刀");
     EXPECT_EQ(library.Rows()[0][2], "130.0");
     EXPECT_EQ(CToolLibrary().Rows()[1][2], "130.0");
-}
-
-TEST(ToolLibrary, EditWithoutASelectionAsksForOne)
-{
-    CToolLibrary library;
-    CScriptedPrompter prompter;
-    EXPECT_FALSE(library.RowToEdit(-1, prompter));
-    ASSERT_EQ(prompter.Asked().size(), 1u);
-    EXPECT_EQ(prompter.Asked()[0].text, "请选择一项再修改!");
-    EXPECT_EQ(prompter.Asked()[0].caption, "提示");
-    EXPECT_EQ(prompter.Asked()[0].icon, EPromptIcon::Information);
-    EXPECT_EQ(library.RowToEdit(2, prompter), 2);
 }
 
 TEST(ToolSelection, MountMakesTheClickedToolCurrentAndMounted)

@@ -133,13 +133,6 @@ TEST_F(SceneCommands, ToolLibraryRunsWithTheFrameClockStopped)
     EXPECT_EQ(m.sim->turret.mounted[1], 1);
 }
 
-TEST_F(SceneCommands, CancelledToolLibraryChangesNothingButRestartsTheClock)
-{
-    commands.OnCommand(Cmd::ToolSelect);
-    EXPECT_EQ(host.clock.back(), "start 20");
-    EXPECT_EQ(m.sim->turret.currentTool, 0);
-}
-
 TEST_F(SceneCommands, StartRunsTheProgramOnlyWithTheChuckClamped)
 {
     commands.OnCommand(Cmd::ReleaseStock);

@@ -1,5 +1,5 @@
 // The scene commands in the main window: the panel's spindle, the dialogs,
-// the frame clock, and the editor following the run.
+// and the editor following the run.
 #include "app/FrameTestSupport.h"
 #include "app/CommandTable.h"
 #include "editor/GcodeEditPanelView.h"
@@ -28,10 +28,7 @@ struct SceneCommandLink : ::testing::Test {
     FrameFixture fixture{EditorAndPanel()};
     std::unique_ptr<CSimulation> sim = std::make_unique<CSimulation>();
     CRecordingOutput out;
-    std::vector<std::string> clock;
-    CSceneCommandLink link{*fixture.frame, *fixture.frame->pane(0, 0), *sim, out,
-                           {[this] { clock.push_back("stop"); },
-                            [this](int ms) { clock.push_back("start " + std::to_string(ms)); }}};
+    CSceneCommandLink link{*fixture.frame, *fixture.frame->pane(0, 0), *sim, out, {[] {}, [](int) {}}};
 };
 
 TEST_F(SceneCommandLink, TurningSpindleOnThePanelRefusesNewStock)
@@ -48,17 +45,6 @@ TEST_F(SceneCommandLink, TurningSpindleOnThePanelRefusesNewStock)
     link.Commands().OnCommand(Cmd::StockSize);
     EXPECT_EQ(dialogs, 1);
     EXPECT_DOUBLE_EQ(sim->switches.stockLength, 100.0);
-}
-
-TEST_F(SceneCommandLink, ToolLibraryRunsBetweenStoppingAndRestartingTheClock)
-{
-    link.toolLibraryDialog = [&](QWidget*) -> std::optional<SToolLibraryResult> {
-        clock.push_back("library");
-        return SToolLibraryResult{0, 1, 0};
-    };
-    link.Commands().OnCommand(Cmd::ToolSelect);
-    EXPECT_EQ(clock, (std::vector<std::string>{"stop", "library", "start 20"}));
-    EXPECT_EQ(sim->turret.mounted[0], 1);
 }
 
 TEST_F(SceneCommandLink, EditorSelectsTheRunningStatementWithoutTakingTheFocus)

@@ -1,0 +1,104 @@
+// The machining model's speed: one step with its cut, and the start command
+// on a program of 30,000 statements.
+#include "app/ProgramFile.h"
+#include "panel/PanelState.h"
+#include "simulation/Interpreter.h"
+#include "simulation/Simulation.h"
+#include "simulation/SimulationOutput.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class CSilentPrompter : public CPrompter {
+public:
+    EPromptAnswer Ask(const std::string&, EPromptButtons, EPromptIcon, const std::string&) override
+    {
+        return EPromptAnswer::Ok;
+    }
+};
+
+class CNullOutput : public CSimulationOutput {
+public:
+    void Status(const std::string&) override {}
+    void ShowPosition(double x, double z) override { benchmark::DoNotOptimize(x + z); }
+    void SetSpindle(int) override {}
+    void SetCoolant(int) override {}
+    void PlaySound(const std::string&) override {}
+    void Warn(int, const std::string&) override {}
+    void Message(const std::string&) override {}
+};
+
+// Roughing passes down a 40 mm bar, a taper, an arc and a thread: the moves
+// a lesson's program is made of.
+std::string RoughingProgram(int passes)
+{
+    std::string text = "G00 X70 Z50\nM03 S800\n";
+    for (int n = 0; n < passes; ++n) {
+        const int depth = 19 - n % 8;
+        text += "G00 X" + std::to_string(depth) + " Z2\n";
+        text += "G01 X" + std::to_string(depth) + " Z-120 F0.2\n";
+        text += "G01 X" + std::to_string(depth + 2) + " Z-140 F0.2\n";
+        text += "G02 X" + std::to_string(depth + 1) + " Z-150 R10 F0.1\n";
+        text += "G32 X" + std::to_string(depth) + " Z-170 F2\n";
+        text += "G00 X30 Z-170\n";
+    }
+    return text;
+}
+
+struct SLoaded {
+    CSilentPrompter prompter;
+    CVelmoraDoc doc{prompter};
+    explicit SLoaded(const std::string& text)
+    {
+        std::istringstream in(text);
+        ReadProgramStream(doc, in);
+    }
+};
+
+std::unique_ptr<CSimulation> Machine()
+{
+    auto sim = std::make_unique<CSimulation>();
+    sim->switches.stockOuterDiameter = 40.0;
+    sim->switches.stockLength = 200.0;
+    return sim;
+}
+
+void BM_StepWithCut(benchmark::State& state)
+{
+    SLoaded program(RoughingProgram(100));
+    auto sim = Machine();
+    CPanelState panel;
+    CNullOutput out;
+    StartSimulation(*sim, program.doc, out);
+    for (auto _ : state) {
+        if (!sim->interp.node_cur) {
+            state.PauseTiming();
+            StartSimulation(*sim, program.doc, out);
+            state.ResumeTiming();
+        }
+        StepSimulation(*sim, panel, out);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StepWithCut);
+
+void BM_StartCommand(benchmark::State& state)
+{
+    const int statements = static_cast<int>(state.range(0));
+    SLoaded program(RoughingProgram(statements / 6)); // six statements a pass
+    auto sim = Machine();
+    CNullOutput out;
+    for (auto _ : state)
+        StartSimulation(*sim, program.doc, out);
+    state.counters["statements"] = static_cast<double>(program.doc.Statements().size());
+}
+BENCHMARK(BM_StartCommand)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
