@@ -465,3 +465,11 @@ std::unique_ptr<CProcess> CLineChecker::CheckQuietly(std::string_view line, SCar
     std::optional<SFault> fault;
     return Check(line, state, &fault);
 }
+
+std::unique_ptr<CProcess> CLineChecker::CheckQuietly(std::string_view line, SCarriedState& state, bool& rejected)
+{
+    std::optional<SFault> fault;
+    auto record = Check(line, state, &fault);
+    rejected = fault.has_value();
+    return record;
+}

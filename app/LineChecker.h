@@ -33,6 +33,8 @@ public:
 
     // The same without any message: for the writer, which tries lines out.
     static std::unique_ptr<CProcess> CheckQuietly(std::string_view line, SCarriedState& state);
+    // The same, telling a rejected line from one passed over in silence.
+    static std::unique_ptr<CProcess> CheckQuietly(std::string_view line, SCarriedState& state, bool& rejected);
 
     // Lines rejected with a message so far.
     int Rejected() const { return m_nRejected; }

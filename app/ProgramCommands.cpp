@@ -1,5 +1,7 @@
 #include "app/ProgramCommands.h"
 
+#include "app/SaveWarning.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -29,6 +31,8 @@ bool CProgramCommands::SaveProgram()
     }
     m_doc.SetPathName(*path);
     m_doc.SetModifiedFlag(false);
+    if (!result.changed.empty())
+        m_prompter.Ask(SaveWarningText(result.changed), EPromptButtons::Ok, EPromptIcon::Warning);
     return true;
 }
 

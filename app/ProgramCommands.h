@@ -48,6 +48,7 @@ public:
     bool SaveIfAsked();
     // Save dialog, then write. False when cancelled or failed (flag kept).
     // The dialog starts beside the program's own file, under its name.
+    // Statements that will not read back as they are get one warning box.
     bool SaveProgram();
     ENewProgram NewProgram();
     // Save question, open dialog, read.

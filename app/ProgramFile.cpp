@@ -180,5 +180,9 @@ SFileResult ReplaceFile(const std::string& path, const std::string& text)
 
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path)
 {
-    return ReplaceFile(path, FormatProgram(doc));
+    SProgramText program = WriteProgramText(doc);
+    SFileResult result = ReplaceFile(path, program.text);
+    if (result.ok)
+        result.changed = std::move(program.changed);
+    return result;
 }

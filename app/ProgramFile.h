@@ -5,6 +5,14 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
+
+// A statement that a saved program will not give back as it is.
+struct SChangedStatement {
+    int lineNumber = 0;
+    bool lost = false; // reads back as no statement at all, else as a different one
+    bool operator==(const SChangedStatement&) const = default;
+};
 
 struct SFileResult {
     bool ok = true;
@@ -12,7 +20,14 @@ struct SFileResult {
     int rejected = 0;  // lines the checker reported (reading only)
     // The read stopped part way: the document holds only the lines before.
     bool incomplete = false;
-    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false}; }
+    std::vector<SChangedStatement> changed; // writing only, in program order
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}}; }
+};
+
+// A program as its file holds it, and what of it will not read back the same.
+struct SProgramText {
+    std::string text;
+    std::vector<SChangedStatement> changed;
 };
 
 // Replaces the document's statements with the file's. When the file cannot be
@@ -25,5 +40,8 @@ SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in);
 // Writes every statement as one line. The file is written beside the target
 // and renamed over it, so a failed save never damages the old file.
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path);
-// The text that WriteProgramFile stores (LF line ends).
+// The text that WriteProgramFile stores (LF line ends). Each statement is
+// one line, which reads back as the same statement wherever some line does;
+// the others are named in changed.
+SProgramText WriteProgramText(const CVelmoraDoc& doc);
 std::string FormatProgram(const CVelmoraDoc& doc);

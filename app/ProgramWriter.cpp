@@ -1,160 +1,91 @@
 // Writing a program so that it reads back as the same statements.
 //
 // Each line is one statement: its code (left out where the reader's carried
-// code supplies it) and its words, exactly as stored, without separators.
-// The reader fills absent words from earlier lines and picks some codes out
-// of the words themselves, so a line is only written once the line checker,
-// run on the state the reader will have at that point, turns it back into
-// the same statement and leaves the reader carrying what the statement's
-// own program line would have left. Where no plain line does, the cleaned
-// program line the statement was read from is written back as it was.
+// code supplies it) and its words, without separators. The reader fills
+// absent words from earlier lines and picks some codes out of the words
+// themselves, so no line is written before the line checker, run on the
+// state the reader will have at that point, has read it. In order of
+// preference:
+// 1. a line that gives back the statement word for word and leaves the
+//    reader carrying what the statement's own program line would have left
+//    (else later lines would read otherwise); failing that, that program
+//    line itself, cleaned, where it still reads back so;
+// 2. a line that gives back the same statement in what the program does
+//    with it (StatementMeaning.h): a move given with U and W, for one, as
+//    its absolute end point;
+// 3. where no line does, the best one: a line that still gives a statement
+//    of the same kind, else one the reader passes over without a message,
+//    else the plain line.
+// Every statement that will not read back the same is named in the result.
 #include "app/LineChecker.h"
 #include "app/ProgramFile.h"
+#include "app/ProgramLines.h"
+#include "app/StatementMeaning.h"
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
 
-bool IsBare(std::string_view word) { return word.size() <= 1; }
-
-// The reader's carried text that fills an absent word of a statement with
-// this code, or null where nothing is filled in.
-const std::string* CarriedWord(const SCarriedState& state, std::string_view code, EWord word)
-{
-    const bool cycle = code == "G90" || code == "G94";
-    if (code.starts_with("G7") || (cycle && word != EWord::X && word != EWord::Z))
-        return nullptr;
-    switch (word) {
-    case EWord::X: return &state.x;
-    case EWord::Z: return &state.z;
-    case EWord::F: return &state.f;
-    case EWord::I: return &state.i;
-    case EWord::K: return &state.k;
-    case EWord::R: return &state.r;
-    default: return nullptr;
-    }
-}
-
-// How a statement's words are put into a line.
-struct SWordStyle {
-    // With a carried state, words the reader would fill in from it anyway
-    // are left out: all of them, or only those at the end of the line.
-    const SCarriedState* carried = nullptr;
-    bool onlyTrailing = false;
-};
-
-// Collects a statement's words into a line.
-class CWordLine {
-public:
-    CWordLine(std::string_view code, const CProcess& record, SWordStyle style)
-        : m_code(code), m_record(record), m_style(style) {}
-
-    void Add(std::initializer_list<EWord> words)
-    {
-        for (EWord word : words) {
-            const std::string* carried = m_style.carried ? CarriedWord(*m_style.carried, m_code, word) : nullptr;
-            m_words.push_back({m_record.Get(word), carried && *carried == m_record.Get(word)});
-        }
-    }
-    const CProcess& Record() const { return m_record; }
-    std::string Take();
-
-private:
-    struct SPiece {
-        std::string_view text;
-        bool carriedAnyway;
-    };
-
-    std::string_view m_code;
-    const CProcess& m_record;
-    SWordStyle m_style;
-    std::vector<SPiece> m_words;
-};
-
-std::string CWordLine::Take()
-{
-    std::size_t keep = m_words.size(); // words from here on may be left out
-    if (m_style.onlyTrailing) {
-        while (keep > 0 && m_words[keep - 1].carriedAnyway)
-            --keep;
-    } else {
-        keep = 0;
-    }
+// A line and what the reader makes of it.
+struct SReadLine {
     std::string line;
-    for (std::size_t n = 0; n < m_words.size(); ++n) {
-        if (n < keep || !m_words[n].carriedAnyway)
-            line.append(m_words[n].text);
+    std::unique_ptr<CProcess> back; // the statement it gives, if any
+    SCarriedState state;            // what the reader carries after it
+    bool rejected = false;          // reported with a message
+};
+
+// The statement being written: where it takes the tool, and what of it
+// counts, worked out only once a line has to be judged by it.
+struct SWriting {
+    const CProcess& record;
+    SPoint start, end;
+    bool motion;
+    const SStatementMeaning& Meaning() const
+    {
+        if (!meaning)
+            meaning = MeaningOf(record);
+        return *meaning;
     }
-    return line;
-}
-
-void AddWordsFor(std::string_view code, CWordLine& line)
-{
-    const CProcess& r = line.Record();
-    if (code == "G00") {
-        line.Add({EWord::X, EWord::Z});
-    } else if (code == "G01" || code == "G32") {
-        line.Add({EWord::X, EWord::Z, EWord::F});
-    } else if (code == "G02" || code == "G03") {
-        line.Add({EWord::X, EWord::Z});
-        // The centre is I and K, or R when I and K carry no value and R has.
-        if (IsBare(r.Get(EWord::I)) && IsBare(r.Get(EWord::K)) && !r.Get(EWord::R).empty())
-            line.Add({EWord::R});
-        else
-            line.Add({EWord::I, EWord::K});
-        line.Add({EWord::F});
-    } else if (code == "G90" || code == "G94") {
-        line.Add({EWord::X, EWord::Z, EWord::R, EWord::F});
-    } else if (code == "G71(1)") {
-        line.Add({EWord::X, EWord::R});
-    } else if (code == "G73(1)") {
-        line.Add({EWord::X, EWord::Z, EWord::R});
-    } else if (code == "G71(2)" || code == "G73(2)") {
-        line.Add({EWord::P, EWord::Q, EWord::X, EWord::Z, EWord::F, EWord::S, EWord::T});
-    } else if (code == "G71" || code == "G73") {
-        // The editor stores both cycle lines under the bare code.
-        const bool second = !IsBare(r.Get(EWord::P));
-        AddWordsFor(code == "G71" ? (second ? "G71(2)" : "G71(1)") : (second ? "G73(2)" : "G73(1)"), line);
-    } else if (code == "M03" || code == "M04") {
-        line.Add({EWord::S});
-    }
-}
-
-// The words of a statement in the order the reader takes them apart.
-std::string WordsFor(std::string_view code, const CProcess& r, SWordStyle style = {})
-{
-    CWordLine line(code, r, style);
-    AddWordsFor(code, line);
-    return line.Take();
-}
-
-// The statement in the line format: its code (or, without one, its
-// auxiliary code or its tool word) followed by its words.
-std::string PlainLine(const CProcess& r)
-{
-    if (!r.Code().empty())
-        return std::string(r.Code()) + WordsFor(r.Code(), r);
-    if (!r.AuxCode().empty())
-        return std::string(r.AuxCode()) + WordsFor(r.AuxCode(), r);
-    return std::string(r.Get(EWord::T));
-}
+    mutable std::optional<SStatementMeaning> meaning;
+};
 
 using FTryLine = std::function<bool(const std::string&)>;
+using FAccept = std::function<bool(const SReadLine&)>;
 
 class CProgramWriter {
 public:
     std::string Line(const CProcess& record);
+    std::vector<SChangedStatement> TakeChanged() { return std::move(m_changed); }
 
 private:
-    // Offer lines in order of preference until tryLine accepts one.
+    SReadLine ReadAhead(std::string line) const;
     bool TryCandidates(const CProcess& record, const FTryLine& tryLine) const;
     bool TryCodeAndWords(const CProcess& record, const FTryLine& tryLine) const;
+    std::optional<SReadLine> FirstAccepted(const CProcess& record, const FAccept& accept) const;
+
+    std::optional<SReadLine> WordForWord(const SWriting& statement) const;
+    std::optional<SReadLine> SameInEffect(const SWriting& statement) const;
+    SReadLine BestLine(const SWriting& statement) const;
+    bool ReadsBackAs(const CProcess* back, const SWriting& statement) const;
+    bool ReachesEnd(const CProcess& back, const SWriting& statement, bool sameWords) const;
+    SPoint EndOf(const CProcess& back, const SWriting& statement, bool sameWords) const;
+    bool Undisturbed(const SReadLine& read, const SWriting& statement) const;
 
     SCarriedState m_reader; // what the reader will carry at this point
+    SPoint m_programEnd;    // where the program's statements so far leave the tool
+    SPoint m_readEnd;       // where the statements read back so far leave it
+    std::vector<SChangedStatement> m_changed;
 };
+
+SReadLine CProgramWriter::ReadAhead(std::string line) const
+{
+    SReadLine read{std::move(line), nullptr, m_reader, false};
+    read.back = CLineChecker::CheckQuietly(read.line, read.state, read.rejected);
+    return read;
+}
 
 bool CProgramWriter::TryCandidates(const CProcess& r, const FTryLine& tryLine) const
 {
@@ -181,56 +112,182 @@ bool CProgramWriter::TryCodeAndWords(const CProcess& r, const FTryLine& tryLine)
     return false;
 }
 
-// Reads line on a copy of the state; the statement it gives, if any.
-std::unique_ptr<CProcess> ReadOn(std::string_view line, SCarriedState& state)
+std::optional<SReadLine> CProgramWriter::FirstAccepted(const CProcess& record, const FAccept& accept) const
 {
-    return CLineChecker::CheckQuietly(line, state);
+    std::optional<SReadLine> found;
+    TryCandidates(record, [&](const std::string& line) {
+        if (line.find('\n') != std::string::npos) // would be two lines in the file
+            return false;
+        SReadLine read = ReadAhead(line);
+        if (!accept(read))
+            return false;
+        found = std::move(read);
+        return true;
+    });
+    return found;
+}
+
+// Whether a line leaves every carried word the statement does not set as
+// it was. A line that read an M code through a cycle's rules, say, would
+// have changed the carried X and R under the lines after it.
+bool CProgramWriter::Undisturbed(const SReadLine& read, const SWriting& statement) const
+{
+    const SStatementMeaning& meaning = statement.Meaning();
+    static constexpr std::pair<EWord, std::string SCarriedState::*> kCarried[] = {
+        {EWord::P, &SCarriedState::p}, {EWord::Q, &SCarriedState::q}, {EWord::X, &SCarriedState::x},
+        {EWord::Z, &SCarriedState::z}, {EWord::I, &SCarriedState::i}, {EWord::K, &SCarriedState::k},
+        {EWord::R, &SCarriedState::r}, {EWord::F, &SCarriedState::f}, {EWord::S, &SCarriedState::s},
+        {EWord::T, &SCarriedState::t}};
+    for (const auto& [word, carried] : kCarried) {
+        const bool own = meaning.Takes(word) || (meaning.motion && (word == EWord::X || word == EWord::Z));
+        if (!own && read.state.*carried != m_reader.*carried)
+            return false;
+    }
+    return true;
+}
+
+// Word for word, and, for a move whose start has changed with an earlier
+// statement, to the same end point.
+std::optional<SReadLine> CProgramWriter::WordForWord(const SWriting& statement) const
+{
+    const CProcess& record = statement.record;
+    const FAccept sameWords = [&](const SReadLine& read) {
+        return read.back && read.back->SameWords(record) && ReachesEnd(*read.back, statement, true);
+    };
+    // What the statement's own line leaves the reader carrying: a plainer
+    // line must leave the same, or later lines would read otherwise.
+    std::optional<SReadLine> own;
+    if (!record.SourceLine().empty()) {
+        own = ReadAhead(std::string(record.SourceLine()));
+        if (!sameWords(*own))
+            own.reset();
+    }
+    std::optional<SReadLine> found = FirstAccepted(record, [&](const SReadLine& read) {
+        return sameWords(read) && (own ? read.state == own->state : Undisturbed(read, statement));
+    });
+    if (found)
+        return found;
+    return own ? std::move(own) : FirstAccepted(record, sameWords);
+}
+
+// The statement as the reader would store it; a move also with both words as
+// its end point; an M code behind a G code without words, which keeps the
+// carried code's rules (and their demands) off the line; the statement's own
+// line. First among lines that leave the other carried words alone.
+std::optional<SReadLine> CProgramWriter::SameInEffect(const SWriting& statement) const
+{
+    const CProcess& record = statement.record;
+    std::vector<CProcess> forms{ReadableForm(record, statement.end)};
+    if (statement.motion)
+        forms.push_back(ReadableForm(record, statement.end, EMoveWords::EndPoint));
+    std::vector<std::string> lines;
+    if (statement.Meaning().kind.starts_with('M'))
+        lines.push_back("G97" + PlainLine(forms.front()));
+    if (!record.SourceLine().empty())
+        lines.emplace_back(record.SourceLine());
+    for (const bool careful : {true, false}) {
+        const FAccept accept = [&](const SReadLine& read) {
+            return ReadsBackAs(read.back.get(), statement) && (!careful || Undisturbed(read, statement));
+        };
+        for (const CProcess& form : forms) {
+            if (auto found = FirstAccepted(form, accept))
+                return found;
+        }
+        for (const std::string& line : lines) {
+            SReadLine read = ReadAhead(line);
+            if (accept(read))
+                return read;
+        }
+    }
+    return std::nullopt;
+}
+
+// The plain line of the statement as the reader would store it; without its
+// tool word too, since a T turns any line into a tool statement. A line
+// giving a statement of the same kind is best, then one the reader passes
+// over without a message.
+SReadLine CProgramWriter::BestLine(const SWriting& statement) const
+{
+    const SStatementMeaning& meaning = statement.Meaning();
+    const CProcess form = ReadableForm(statement.record, statement.end);
+    std::vector<std::string> lines{PlainLine(form)};
+    if (!meaning.kind.empty() && !form.Get(EWord::T).empty()) {
+        CProcess withoutTool = form;
+        withoutTool.Set(EWord::T, "");
+        lines.push_back(PlainLine(withoutTool));
+    }
+    std::optional<SReadLine> best;
+    int bestScore = -1;
+    for (std::string& line : lines) {
+        SReadLine read = ReadAhead(std::move(line));
+        const int score = read.back ? (StatementKind(*read.back) == meaning.kind ? 2 : 0) : (read.rejected ? 0 : 1);
+        if (score > bestScore) {
+            bestScore = score;
+            best = std::move(read);
+        }
+    }
+    return std::move(*best);
+}
+
+bool CProgramWriter::ReadsBackAs(const CProcess* back, const SWriting& statement) const
+{
+    if (!back)
+        return false;
+    const bool sameWords = back->SameWords(statement.record);
+    return (sameWords || MeaningOf(*back) == statement.Meaning()) && ReachesEnd(*back, statement, sameWords);
+}
+
+// Where the statement read back takes the tool from where the read-back
+// program has left it; the same words from the same start go to the same
+// end.
+SPoint CProgramWriter::EndOf(const CProcess& back, const SWriting& statement, bool sameWords) const
+{
+    if (sameWords && m_readEnd == statement.start)
+        return statement.end;
+    return EndPointFrom(back, m_readEnd);
+}
+
+bool CProgramWriter::ReachesEnd(const CProcess& back, const SWriting& statement, bool sameWords) const
+{
+    return !statement.motion || SamePlace(EndOf(back, statement, sameWords), statement.end);
 }
 
 std::string CProgramWriter::Line(const CProcess& record)
 {
-    // What the statement's own line leaves the reader carrying: a plainer
-    // line must leave the same, or later lines would read otherwise.
-    std::optional<SCarriedState> target;
-    if (!record.SourceLine().empty()) {
-        SCarriedState state = m_reader;
-        const auto back = ReadOn(record.SourceLine(), state);
-        if (back && back->SameWords(record))
-            target = std::move(state);
-    }
-    std::string chosen;
-    const bool found = TryCandidates(record, [&](const std::string& line) {
-        SCarriedState state = m_reader;
-        const auto back = ReadOn(line, state);
-        if (!back || !back->SameWords(record) || (target && !(state == *target)))
-            return false;
-        m_reader = std::move(state);
-        chosen = line;
-        return true;
-    });
-    if (found)
-        return chosen;
-    if (target) {
-        m_reader = std::move(*target);
-        return std::string(record.SourceLine());
-    }
-    // A statement no line reads back as (the editor's cycle codes, or one
-    // whose carried words have changed since it was read): write the plain
-    // form, and follow what the reader will make of it.
-    chosen = PlainLine(record);
-    ReadOn(chosen, m_reader);
-    return chosen;
+    const SWriting statement{record, m_programEnd, EndPointFrom(record, m_programEnd),
+                             CVelmoraDoc::IsMotion(record), std::nullopt};
+    m_programEnd = statement.end;
+    std::optional<SReadLine> chosen = WordForWord(statement);
+    if (!chosen)
+        chosen = SameInEffect(statement);
+    if (!chosen)
+        chosen = BestLine(statement);
+
+    const CProcess* back = chosen->back.get();
+    const bool same = ReadsBackAs(back, statement) && (!statement.motion || SamePlace(m_readEnd, statement.start));
+    if (!same)
+        m_changed.push_back({record.m_nLineNumber, back == nullptr});
+    if (back)
+        m_readEnd = EndOf(*back, statement, back->SameWords(record));
+    m_reader = std::move(chosen->state);
+    return std::move(chosen->line);
 }
 
 } // namespace
 
-std::string FormatProgram(const CVelmoraDoc& doc)
+SProgramText WriteProgramText(const CVelmoraDoc& doc)
 {
     CProgramWriter writer;
-    std::string text;
+    SProgramText program;
     for (const auto& record : doc.Statements()) {
-        text += writer.Line(*record);
-        text += '\n';
+        program.text += writer.Line(*record);
+        program.text += '\n';
     }
-    return text;
+    program.changed = writer.TakeChanged();
+    return program;
+}
+
+std::string FormatProgram(const CVelmoraDoc& doc)
+{
+    return WriteProgramText(doc).text;
 }

@@ -124,10 +124,13 @@ bool CVelmoraDoc::IsMotion(const CProcess& record)
 
 void CVelmoraDoc::ComputeEndPoint(CProcess& record)
 {
-    if (!IsMotion(record)) {
-        record.m_ptEnd = record.m_ptStart;
-        return;
-    }
+    record.m_ptEnd = EndPointFrom(record, record.m_ptStart, record.m_ptEnd);
+}
+
+SPoint CVelmoraDoc::EndPointFrom(const CProcess& record, SPoint start, SPoint had)
+{
+    if (!IsMotion(record))
+        return start;
     const std::string_view xWord = record.Get(EWord::X);
     const std::string_view zWord = record.Get(EWord::Z);
     const char xLetter = xWord.empty() ? '\0' : Lower(xWord.front());
@@ -135,10 +138,9 @@ void CVelmoraDoc::ComputeEndPoint(CProcess& record)
     const bool xAbsolute = xLetter == 'x', xIncremental = xLetter == 'u';
     const bool zAbsolute = zLetter == 'z', zIncremental = zLetter == 'w';
     if (!(xAbsolute || xIncremental) || !(zAbsolute || zIncremental))
-        return; // no usable pair of words: the end point stays as it was
+        return had; // no usable pair of words: the end point stays as it was
     const double x = WordValue(xWord), z = WordValue(zWord);
-    record.m_ptEnd.x = xAbsolute ? x : record.m_ptStart.x + x;
-    record.m_ptEnd.z = zAbsolute ? z : record.m_ptStart.z + z;
+    return {xAbsolute ? x : start.x + x, zAbsolute ? z : start.z + z};
 }
 
 void CVelmoraDoc::OnNewDocument()

@@ -40,6 +40,9 @@ public:
 
     static bool IsMotion(const CProcess& record);
     static void ComputeEndPoint(CProcess& record);
+    // The end point a statement starting at start gets; without a usable
+    // pair of X and Z words, the one it had.
+    static SPoint EndPointFrom(const CProcess& record, SPoint start, SPoint had);
 
     const StatementList& Statements() const { return m_statements; }
     bool IsEmpty() const { return m_statements.empty(); }

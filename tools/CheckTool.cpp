@@ -1,6 +1,7 @@
 #include "tools/CheckTool.h"
 
 #include "app/ProgramFile.h"
+#include "app/SaveWarning.h"
 #include "platform/StreamPrompter.h"
 
 #include <string>
@@ -18,7 +19,9 @@ const char* const kUsage =
     "               separated by a tab: line number, code, auxiliary code, the\n"
     "               P, Q, X, Z, I, K, R, F, S and T words, start X, start Z,\n"
     "               end X, end Z (the four numbers with three decimals)\n"
-    "  --write OUT  write the statements to OUT as Velmora's save command does\n"
+    "  --write OUT  write the statements to OUT as Velmora's save command does,\n"
+    "               with one line on standard error for each statement that\n"
+    "               will not read back as it is\n"
     "  --help       show this text\n"
     "\n"
     "Exit status: 0 when every line was accepted, 1 when a line was rejected,\n"
@@ -110,6 +113,8 @@ int RunVelmoraCheck(int argc, const char* const* argv, std::FILE* out, std::FILE
             std::fprintf(err, "velmora-check: %s\n", written.error.c_str());
             return 2;
         }
+        for (const std::string& line : SaveWarningLines(written.changed))
+            std::fprintf(err, "%s\n", line.c_str());
     }
     return read.rejected > 0 ? 1 : 0;
 }

@@ -85,6 +85,21 @@ TEST_F(ProgramCommandsTest, YesSavesUnderTheChosenNameAndClears)
     EXPECT_EQ(doc.GetTitle(), "saved.txt");
     EXPECT_EQ(files.suggested, std::vector<std::string>{CVelmoraDoc::kDefaultTitle});
     EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(prompter.Asked().size(), 1u) << "a faithful save says nothing";
+}
+
+TEST_F(ProgramCommandsTest, ASaveThatWillNotReadBackTheSameNamesTheStatements)
+{
+    doc.AppendInOrder(Statement(1));
+    doc.AppendInOrder(std::make_unique<CProcess>(2, "G04", "P1", "", "", "", "", "", "", "", "", "", "", 0));
+    doc.SetModifiedFlag(true);
+    files.Answer((dir / "dwell.txt").string());
+    EXPECT_TRUE(commands.SaveProgram());
+    EXPECT_TRUE(fs::exists(dir / "dwell.txt"));
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].text, "第2行语句保存后重新打开时会丢失，请核对!");
+    EXPECT_EQ(prompter.Asked()[0].icon, EPromptIcon::Warning);
 }
 
 TEST_F(ProgramCommandsTest, FailedSaveIsReportedAndKeepsTheFlag)

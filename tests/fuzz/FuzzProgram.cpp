@@ -1,7 +1,10 @@
-// Fuzz target: any bytes as a program file. Reading must not crash, and a
+// Fuzz target: any bytes as a program file. Reading must not crash; a
 // program read without a fault must save and read back as the same
-// statements.
+// statements; and whatever was read, each statement that a save does not
+// give back the same must be named by it.
 #include "app/ProgramFile.h"
+
+#include "../app/SaveCheck.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -41,14 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CVelmoraDoc doc(prompter);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     ReadProgramStream(doc, in);
+    const SProgramText saved = WriteProgramText(doc);
+    CCountingPrompter reopening;
+    for (const std::string& broken : BrokenPromises(doc, saved, reopening)) {
+        std::fprintf(stderr, "%s in:\n%s\n", broken.c_str(), saved.text.c_str());
+        std::abort();
+    }
     if (prompter.asked > 0)
         return 0;
-    const std::string written = FormatProgram(doc);
     CVelmoraDoc back(prompter);
-    std::istringstream again(written);
+    std::istringstream again(saved.text);
     ReadProgramStream(back, again);
-    if (prompter.asked > 0 || !Same(doc, back)) {
-        std::fprintf(stderr, "program did not read back the same:\n%s\n", written.c_str());
+    if (prompter.asked > 0 || !Same(doc, back) || !saved.changed.empty()) {
+        std::fprintf(stderr, "program did not read back the same:\n%s\n", saved.text.c_str());
         std::abort();
     }
     return 0;
