@@ -233,20 +233,6 @@ TEST_F(EditorViewTest, TypingGoesToTheTrackedFieldEvenAfterFocusLeftThePane)
     EXPECT_EQ(outside->text(), "");
 }
 
-TEST_F(EditorViewTest, FocusHandedToThePaneItselfKeepsTheTrackedField)
-{
-    Show();
-    editor->field(EField::F)->setFocus();
-    QApplication::processEvents();
-    editor->field(EField::F)->clear();
-    for (char ch : {'F', '2'}) {
-        editor->setFocus(Qt::OtherFocusReason);   // as the operator panel does
-        QApplication::processEvents();
-        editor->typeCharacter(ch);
-    }
-    EXPECT_EQ(editor->field(EField::F)->text(), "F2");
-}
-
 TEST_F(EditorViewTest, LongWordsShowShortenedButClickAndModifyKeepThemWhole)
 {
     Show();

@@ -1,7 +1,5 @@
 // Numbers under a desktop locale with a decimal comma: what the program
 // shows, writes and reads must still use the point.
-#include "app/NumberParsing.h"
-#include "app/Process.h"
 #include "panel/PanelDisplays.h"
 #include "tools/CheckTool.h"
 
@@ -39,12 +37,6 @@ TEST_F(CommaLocale, PositionDisplayKeepsThePoint)
 {
     EXPECT_EQ(FormatPositionX(-1.5), "X -1.500");
     EXPECT_EQ(FormatPositionZ(12.25), "Z 12.250");
-}
-
-TEST_F(CommaLocale, WordsAreReadWithThePoint)
-{
-    EXPECT_DOUBLE_EQ(WordValue("X12.5"), 12.5);
-    EXPECT_DOUBLE_EQ(LeadingDouble("-0.75"), -0.75);
 }
 
 TEST_F(CommaLocale, CheckToolDumpsPointsWithThePoint)
