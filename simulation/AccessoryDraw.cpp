@@ -131,15 +131,16 @@ void HoseShape(const CQuadrics& quad)
     glTranslated(0.0, 0.0, 60.0);
     quad.Disk(0.0, 15.0);
     SetDiffuse(1.0f, 0.8f, 0.2f);
-    for (int i = 0; i < 36; ++i) {
+    // Straight out of the fitting, then bending down towards the chuck.
+    for (int i = 0; i < 16; ++i) {
         HoseSegment(quad);
         glTranslated(0.0, 0.0, 5.0);
-        if (i >= 6 && i < 22) {
-            glRotated(3.0, 1.0, 0.0, 0.0);
-            glRotated(-4.0, 0.0, 1.0, 0.0);
-        } else if (i >= 22) {
+        if (i >= 6 && i < 12) {
+            glRotated(10.0, 1.0, 0.0, 0.0);
+            glRotated(-5.0, 0.0, 1.0, 0.0);
+        } else if (i >= 12) {
             glRotated(5.0, 1.0, 0.0, 0.0);
-            glRotated(-1.0, 0.0, 1.0, 0.0);
+            glRotated(-15.0, 0.0, 1.0, 0.0);
         }
     }
     SetDiffuse(0.7f, 0.8f, 0.9f);
@@ -221,6 +222,7 @@ void CompileAccessoryLists(SSceneLists& lists, const CQuadrics& quad)
     lists.hose = Compile(HoseShape, quad);
     lists.door = Compile(DoorShape, quad);
     lists.window = Compile(WindowShape, quad);
+    lists.droplet = Compile([](const CQuadrics& q) { gluSphere(q.q, 1.0, 16, 16); }, quad);
 }
 
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam)
@@ -273,7 +275,7 @@ void DrawCoolant(const SDrawContext& ctx)
             for (int drop = 0; drop < 3; ++drop) {
                 const double s = NextDropletStep(ctx.sim.anim);
                 glTranslated(4.0 + s, -4.0 - s, 0.0);
-                gluSphere(ctx.quad.q, 1.0, 16, 16);
+                glCallList(ctx.lists.droplet);
             }
             glPopMatrix();
         }

@@ -14,7 +14,7 @@ struct CCamera;
 struct SSceneLists {
     GLuint floor = 0, body = 0, saddle = 0, crossSlide = 0, turret = 0, tool = 0;
     GLuint jaw = 0, spindleNose = 0, chuckBody = 0, tailstock = 0, hose = 0, door = 0;
-    GLuint window = 0, chip = 0;
+    GLuint window = 0, droplet = 0;
     GLuint floorTexture = 0;
 };
 

@@ -70,7 +70,7 @@ void CSceneRenderer::Release()
     const GLuint lists[] = {m_lists.floor, m_lists.body, m_lists.saddle, m_lists.crossSlide,
                             m_lists.turret, m_lists.tool, m_lists.jaw, m_lists.spindleNose,
                             m_lists.chuckBody, m_lists.tailstock, m_lists.hose, m_lists.door,
-                            m_lists.window};
+                            m_lists.window, m_lists.droplet};
     for (GLuint list : lists)
         glDeleteLists(list, 1);
     glDeleteTextures(1, &m_lists.floorTexture);
@@ -97,9 +97,11 @@ void CSceneRenderer::MachineGroup(const SDrawContext& ctx)
     glPushMatrix();
     if (ctx.mode == ERenderMode::WireFrame || ctx.mode == ERenderMode::Solid) {
         PolygonModeFor(ctx.mode);
-        DrawFloor(ctx);
+        // The floor last: most of it lies behind the machine, and the depth
+        // test then skips it before shading.
         DrawMachineBody(ctx);
         DrawTailstock(ctx);
+        DrawFloor(ctx);
     } else if (ctx.mode == ERenderMode::Transparent) {
         glEnable(GL_COLOR_MATERIAL);
         glEnable(GL_BLEND);
@@ -144,8 +146,12 @@ void CSceneRenderer::DrawFrame(CSimulation& sim, CPanelState& panel, CSimulation
 {
     const SDrawContext ctx{sim, panel, out, m_quad, m_lists, sim.switches.renderMode};
     glPushMatrix();
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    // Black, and opaque for good: a compositor would show the desktop
+    // through any alpha below 1, so nothing in the frame writes alpha.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glEnable(GL_DEPTH_TEST);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glTranslated(camera::kEyeX, 0.0, camera::kEyeZ);
@@ -167,10 +173,6 @@ void CSceneRenderer::DrawFrame(CSimulation& sim, CPanelState& panel, CSimulation
     glPopMatrix();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_LIGHTING);
-    // A compositor would show the window through where alpha stayed 0.
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glFinish();
 }

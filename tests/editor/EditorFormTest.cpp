@@ -116,6 +116,17 @@ TEST(EditorForm, ClickedRowFillsFieldsButNotSOrT)
     EXPECT_EQ(Enabled(form), (std::set<EField>{F::X, F::R}));
 }
 
+TEST(EditorForm, ClickedToolRowTakesTheFirstCodeWithItsEnabling)
+{
+    CEditorForm form;
+    TEditorRow row;
+    row[0] = "3";
+    row[11] = "T0101";
+    form.ClickRow(row);
+    EXPECT_EQ(form.Text(EField::Code), "G00");
+    EXPECT_EQ(Enabled(form), (std::set<EField>{F::X, F::Z}));
+}
+
 TEST(EditorForm, CodeMatchIgnoresCase)
 {
     EXPECT_EQ(CEditorForm::FindCode("g01"), 1);

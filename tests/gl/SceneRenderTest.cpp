@@ -177,11 +177,12 @@ TEST_F(SceneRenderTest, MachinedSlicesShowYellow)
     EXPECT_LT(c.blue(), c.red() - 60);
 }
 
-TEST_F(SceneRenderTest, FramesLeaveThePictureOpaque)
+TEST_F(SceneRenderTest, FramesLeaveThePictureOpaqueEvenWhereTheMachineIsTranslucent)
 {
-    sim.switches.renderMode = ERenderMode::Hidden;
+    sim.switches.renderMode = ERenderMode::Transparent;
     const QImage image = Frame();
     EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
+    EXPECT_EQ(At(image, {600.0, 200.0, 420.0}).alpha(), 255);
 }
 
 } // namespace
