@@ -55,7 +55,7 @@ const SEnablingCase kEnabling[] = {
 
 class EditorEnabling : public ::testing::TestWithParam<SEnablingCase> {};
 
-TEST_P(EditorEnabling, ChoosingTheCodeFollowsTableA)
+TEST_P(EditorEnabling, ChoosingTheCodeEnablesItsListFields)
 {
     CEditorForm form;
     form.ChooseCode(GetParam().code);
@@ -63,7 +63,7 @@ TEST_P(EditorEnabling, ChoosingTheCodeFollowsTableA)
     EXPECT_EQ(form.Text(EField::Code), GetParam().code);
 }
 
-TEST_P(EditorEnabling, ClickingARowFollowsTableB)
+TEST_P(EditorEnabling, ClickingARowEnablesItsRowFields)
 {
     CEditorForm form;
     TEditorRow row;
@@ -86,7 +86,7 @@ TEST(EditorForm, CodeListHasTheTwentyNineEntriesInListBoxOrder)
     EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
 }
 
-TEST(EditorForm, TableAPresetsTextsAndKeepsUnlistedFields)
+TEST(EditorForm, ChoosingACodePresetsTextsAndKeepsUnlistedFields)
 {
     CEditorForm form;
     form.SetText(EField::S, "S900");

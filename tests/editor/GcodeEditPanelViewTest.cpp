@@ -163,7 +163,7 @@ TEST_F(EditorViewTest, InvalidArcShowsItsMessageAndInsertsNothing)
     EXPECT_EQ(editor->field(EField::X)->text(), "U10");
 }
 
-TEST_F(EditorViewTest, RowClickFillsTheFieldsAndAppliesTableB)
+TEST_F(EditorViewTest, RowClickFillsTheFieldsAndEnablesThoseOfItsCode)
 {
     Show();
     doc.AppendInOrder(std::make_unique<CProcess>(7, "G90", "", "", "X40", "Z-30", "", "", "R-2",

@@ -41,7 +41,7 @@ protected:
     CMainOperPanlView view{host, sound, prompter};
 };
 
-TEST_F(OperPanelTest, StartsWithTheDocumentedState)
+TEST_F(OperPanelTest, StartsAtRestWithRapidOnAndNoMode)
 {
     const CPanelState& s = view.State();
     EXPECT_EQ(s.m_bShift, 0);
