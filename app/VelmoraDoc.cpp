@@ -99,6 +99,31 @@ int CVelmoraDoc::DeleteStatement(int lineNumber, bool silent, bool renumber)
     return kDocNothing;
 }
 
+std::size_t CVelmoraDoc::DeleteStatements(const std::vector<int>& lineNumbers)
+{
+    SetModifiedFlag();
+    std::vector<int> wanted(lineNumbers);
+    std::sort(wanted.begin(), wanted.end());
+    std::vector<bool> found(wanted.size(), false);
+    const std::size_t before = m_statements.size();
+    std::erase_if(m_statements, [&](const std::unique_ptr<CProcess>& statement) {
+        // Each request takes one statement of its number.
+        auto [first, last] = std::equal_range(wanted.begin(), wanted.end(), statement->m_nLineNumber);
+        for (auto at = first; at != last; ++at) {
+            const auto index = static_cast<std::size_t>(at - wanted.begin());
+            if (!found[index]) {
+                found[index] = true;
+                return true;
+            }
+        }
+        return false;
+    });
+    for (bool deleted : found)
+        if (!deleted)
+            m_prompter.Tell(kDeleteNotFound);
+    return before - m_statements.size();
+}
+
 int CVelmoraDoc::ModifyStatement(std::unique_ptr<CProcess>& record)
 {
     SetModifiedFlag();

@@ -37,6 +37,11 @@ public:
     int InsertStatement(std::unique_ptr<CProcess>& record, bool silent);
     int DeleteStatement(int lineNumber, bool silent, bool renumber);
     int ModifyStatement(std::unique_ptr<CProcess>& record);
+    // Deletes the statement of each number without a question and without
+    // renumbering, in one pass however many there are. A number no
+    // statement has (or one given twice) is reported once per request, as a
+    // single delete would. Returns how many statements went.
+    std::size_t DeleteStatements(const std::vector<int>& lineNumbers);
 
     static bool IsMotion(const CProcess& record);
     static void ComputeEndPoint(CProcess& record);

@@ -1,6 +1,5 @@
-// The code list and its two field-enabling tables: table A when a code is
-// chosen in the list box (it also presets texts), table B when a table row is
-// clicked. They differ for several codes on purpose; keep them apart.
+// The code list and its two field-enabling tables: one for a code chosen in
+// the list box (it also presets texts), one for a table row clicked. They differ for several codes on purpose; keep them apart.
 #include "editor/EditorCodes.h"
 
 #include <algorithm>
@@ -16,7 +15,7 @@ constexpr unsigned P = Bit(EField::P), Q = Bit(EField::Q), X = Bit(EField::X),
                    T = Bit(EField::T);
 constexpr unsigned kAll = P | Q | X | Z | I | K | R | F | S | T;
 
-// Table A rows shared by several codes.
+// Enabling on choice shared by several codes.
 constexpr SCodeEnabling kRapid{X | Z, R | F | S | P | Q | T | I | K,
                                {{EField::P, "0"}, {EField::Q, "0"}, {EField::R, "0"},
                                 {EField::F, "0"}, {EField::S, "0"}, {EField::X, "X"},

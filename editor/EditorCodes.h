@@ -11,7 +11,8 @@ struct SPreset {
     const char* text = nullptr;
 };
 
-// Table A: enable these, disable those (the rest keep their state), preset texts.
+// On choosing a code: enable these, disable those (the rest keep their
+// state), preset texts.
 struct SCodeEnabling {
     unsigned enable = 0;
     unsigned disable = 0;
@@ -20,8 +21,8 @@ struct SCodeEnabling {
 
 struct SCodeRow {
     std::string_view code;
-    SCodeEnabling chosen; // table A
-    unsigned clicked = 0; // table B: enabled, all other word fields disabled
+    SCodeEnabling chosen; // when the code is chosen in the list box
+    unsigned clicked = 0; // when a row of the code is clicked: enabled, all other word fields disabled
 };
 
 unsigned FieldBit(EField field);

@@ -107,7 +107,10 @@ void CEditorForm::ClickRow(const TEditorRow& row)
     for (EField field : {EField::P, EField::Q, EField::X, EField::Z, EField::I, EField::K,
                          EField::R, EField::F})
         m_texts[Index(field)] = row[Index(field)];
-    int position = FindCode(row[Index(EField::Code)]);
+    // An empty code (a tool row) matches the list's first entry, as a prefix
+    // search of the list does.
+    const std::string& code = row[Index(EField::Code)];
+    int position = code.empty() ? 0 : FindCode(code);
     if (position < 0) {
         m_texts[Index(EField::Code)].clear();
         return;
@@ -243,7 +246,6 @@ bool CEditorForm::DeleteMany(CVelmoraDoc& doc, CPrompter& prompter,
     if (prompter.Ask(kDeleteAllQuestion, EPromptButtons::YesNo, EPromptIcon::Question) !=
         EPromptAnswer::Yes)
         return false;
-    for (int line : lineNumbers)
-        doc.DeleteStatement(line, true, false);
+    doc.DeleteStatements(lineNumbers);
     return true;
 }

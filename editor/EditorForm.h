@@ -18,6 +18,7 @@ enum class EField : int { Line, Code, P, Q, X, Z, I, K, R, F, S, T, Count };
 
 constexpr int kEditorColumns = static_cast<int>(EField::Count);
 using TEditorRow = std::array<std::string, kEditorColumns>;
+class CTableText;
 
 // What an insert asks of the table.
 enum class ETableAction {
@@ -87,7 +88,9 @@ public:
 
     // The table as the document holds it; stores each row in the statement's
     // list index.
-    static std::vector<TEditorRow> TableRows(const CVelmoraDoc& doc);
+    static CTableText TableRows(const CVelmoraDoc& doc);
+    // The row that shows one stored statement.
+    static TEditorRow StoredRow(const CProcess& statement);
     // The code the document keeps for a list entry: both lines of a cycle
     // under the cycle's own code.
     static std::string_view StoredCode(std::string_view listText);

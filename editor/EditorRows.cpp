@@ -1,6 +1,7 @@
 // The table rows of the statement editor: the row an insert appends, and the
 // rows that show the document.
 #include "editor/EditorForm.h"
+#include "editor/TableText.h"
 
 #include "app/NumberParsing.h"
 
@@ -103,34 +104,39 @@ int CEditorForm::RowLineNumber(const std::string& text)
     return TruncatedInt(LeadingDouble(text));
 }
 
-std::vector<TEditorRow> CEditorForm::TableRows(const CVelmoraDoc& doc)
+TEditorRow CEditorForm::StoredRow(const CProcess& statement)
 {
-    std::vector<TEditorRow> rows;
-    rows.reserve(doc.Statements().size());
+    TEditorRow row;
+    row[0] = std::to_string(statement.m_nLineNumber);
+    if (IsToolWord(statement.Get(EWord::T))) {
+        row[11] = std::string(statement.Get(EWord::T));
+        return row;
+    }
+    std::string_view code = statement.Code();
+    row[1] = std::string(code.empty() ? statement.AuxCode() : code);
+    if (code.empty())
+        row[2] = std::string(statement.Get(EWord::X));
+    for (const auto& rule : kStoredRows) {
+        if (!Contains(rule.codes, code))
+            continue;
+        for (EField field : rule.words) {
+            std::string_view word = statement.Get(WordOf(field));
+            bool hidden = (field == EField::R && code.starts_with("G9") && word == "R0") ||
+                          (field == EField::T && word.empty());
+            if (!hidden)
+                row[Index(field)] = std::string(word);
+        }
+    }
+    return row;
+}
+
+CTableText CEditorForm::TableRows(const CVelmoraDoc& doc)
+{
+    CTableText table;
     int r = 0;
     for (const auto& statement : doc.Statements()) {
         statement->m_nListIndex = r++;
-        TEditorRow& row = rows.emplace_back();
-        row[0] = std::to_string(statement->m_nLineNumber);
-        if (IsToolWord(statement->Get(EWord::T))) {
-            row[11] = std::string(statement->Get(EWord::T));
-            continue;
-        }
-        std::string_view code = statement->Code();
-        row[1] = std::string(code.empty() ? statement->AuxCode() : code);
-        if (code.empty())
-            row[2] = std::string(statement->Get(EWord::X));
-        for (const auto& rule : kStoredRows) {
-            if (!Contains(rule.codes, code))
-                continue;
-            for (EField field : rule.words) {
-                std::string_view word = statement->Get(WordOf(field));
-                bool hidden = (field == EField::R && code.starts_with("G9") && word == "R0") ||
-                              (field == EField::T && word.empty());
-                if (!hidden)
-                    row[Index(field)] = std::string(word);
-            }
-        }
+        table.Append(StoredRow(*statement));
     }
-    return rows;
+    return table;
 }

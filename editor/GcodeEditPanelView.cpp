@@ -1,5 +1,6 @@
 #include "editor/GcodeEditPanelView.h"
 
+#include "editor/StatementTableModel.h"
 #include "platform/KeyTyper.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
@@ -47,28 +48,36 @@ CGcodeEditPanelView::~CGcodeEditPanelView() { m_doc.RemoveView(this); }
 
 void CGcodeEditPanelView::buildTable()
 {
-    m_table = new QTableWidget(0, kEditorColumns, this);
-    m_table->setObjectName("statementTable");
     QStringList headings;
     for (const auto& column : kColumns)
         headings << QString::fromUtf8(column.heading);
-    m_table->setHorizontalHeaderLabels(headings);
-    for (int i = 0; i < kEditorColumns; ++i) {
+    m_model = new CStatementTableModel(headings, this);
+    m_table = new QTableView(this);
+    m_table->setObjectName("statementTable");
+    m_table->setModel(m_model);
+    for (int i = 0; i < kEditorColumns; ++i)
         m_table->setColumnWidth(i, kColumns[i].width);
-        m_table->horizontalHeaderItem(i)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(22);
     m_table->setShowGrid(true);
+    m_table->setWordWrap(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(m_table, &QTableWidget::cellClicked, this, [this](int row, int) { rowClicked(row); });
+    connect(m_table, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { rowClicked(index.row()); });
     connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, this,
             &CGcodeEditPanelView::placeFields);
     connect(m_table->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &CGcodeEditPanelView::placeFields);
+}
+
+int CGcodeEditPanelView::rowCount() const { return m_model->rowCount(); }
+
+QString CGcodeEditPanelView::cellText(int row, int column) const
+{
+    return m_model->index(row, column).data().toString();
 }
 
 void CGcodeEditPanelView::buildFields()
@@ -128,9 +137,13 @@ void CGcodeEditPanelView::placeFields()
 
 void CGcodeEditPanelView::pullFields()
 {
-    for (int i = 0; i < kEditorColumns; ++i)
-        if (QLineEdit* edit = m_fields[static_cast<std::size_t>(i)])
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        QLineEdit* edit = m_fields[i];
+        // A field the user left alone keeps the form's whole word, which
+        // may be longer than an edit control holds.
+        if (edit && edit->text() != m_pushed[i])
             m_form.SetText(static_cast<EField>(i), edit->text().toStdString());
+    }
     m_form.SetText(EField::Code,
                    m_code->currentIndex() < 0 ? std::string() : m_code->currentText().toStdString());
 }
@@ -140,6 +153,7 @@ void CGcodeEditPanelView::pushFields()
     for (int i = 0; i < kEditorColumns; ++i) {
         if (QLineEdit* edit = m_fields[static_cast<std::size_t>(i)]) {
             edit->setText(Q(m_form.Text(static_cast<EField>(i))));
+            m_pushed[static_cast<std::size_t>(i)] = edit->text();
             edit->setEnabled(m_form.IsEnabled(static_cast<EField>(i)));
         }
     }
@@ -155,12 +169,10 @@ void CGcodeEditPanelView::codeChosen(int index)
 
 void CGcodeEditPanelView::rowClicked(int row)
 {
-    if (row < 0 || row >= m_table->rowCount())
+    if (row < 0 || row >= rowCount())
         return;
-    TEditorRow texts;
-    for (int column = 0; column < kEditorColumns; ++column)
-        if (QTableWidgetItem* item = m_table->item(row, column))
-            texts[static_cast<std::size_t>(column)] = item->text().toStdString();
+    // The whole words, however short the cells show them.
+    const TEditorRow texts = m_model->Rows().Row(static_cast<std::size_t>(row));
     pullFields();
     m_form.ClickRow(texts);
     pushFields();
@@ -173,10 +185,12 @@ bool CGcodeEditPanelView::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::FocusIn) {
             m_form.FocusGained(which);
         } else if (event->type() == QEvent::FocusOut) {
-            // Focus that leaves for another pane (the operator panel's keys)
-            // keeps the flag, so the keypad types where the user last was.
+            // Only another control of this pane takes the flag away. Focus
+            // that leaves for another pane, or goes to the pane itself (the
+            // operator panel hands it over before each key), keeps it, so
+            // the keypad types where the user last was.
             QWidget* next = QApplication::focusWidget();
-            if (next && isAncestorOf(next) && next != watched)
+            if (next && next != this && next != watched && isAncestorOf(next))
                 m_form.FocusLost(which);
         }
     }
@@ -195,13 +209,6 @@ void CGcodeEditPanelView::typeCharacter(char ch, bool withShift)
     m_keys.TypeChar(ch, withShift);
 }
 
-void CGcodeEditPanelView::setRow(int row, const TEditorRow& texts)
-{
-    for (int column = 0; column < kEditorColumns; ++column)
-        m_table->setItem(row, column,
-                         new QTableWidgetItem(Q(texts[static_cast<std::size_t>(column)])));
-}
-
 void CGcodeEditPanelView::notifyOthers()
 {
     m_ignoreUpdate = true;
@@ -212,14 +219,13 @@ void CGcodeEditPanelView::notifyOthers()
 void CGcodeEditPanelView::insertStatement()
 {
     pullFields();
-    const int rows = m_table->rowCount();
+    const int rows = rowCount();
     SInsertOutcome outcome = m_form.Insert(m_doc, m_prompter, rows);
     if (outcome.action == ETableAction::None)
         return;
     pushFields();
     if (outcome.action == ETableAction::AppendRow) {
-        m_table->insertRow(rows);
-        setRow(rows, outcome.row);
+        m_model->AppendRow(outcome.row);
         notifyOthers();
     } else if (outcome.result == kDocInsertedAt) {
         m_doc.UpdateAllViews();
@@ -237,15 +243,13 @@ void CGcodeEditPanelView::modifyStatement()
 
 void CGcodeEditPanelView::deleteStatements()
 {
-    QList<int> rows;
-    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
-        rows << index.row();
+    std::vector<int> rows = selectedRows();
     if (rows.size() > 1) {
-        std::sort(rows.begin(), rows.end());
         std::vector<int> lines;
+        lines.reserve(rows.size());
         for (int row : rows)
-            if (QTableWidgetItem* item = m_table->item(row, 0))
-                lines.push_back(CEditorForm::RowLineNumber(item->text().toStdString()));
+            lines.push_back(CEditorForm::RowLineNumber(
+                std::string(m_model->Rows().Cell(static_cast<std::size_t>(row), 0))));
         if (CEditorForm::DeleteMany(m_doc, m_prompter, lines))
             m_doc.UpdateAllViews();
         return;
@@ -253,6 +257,19 @@ void CGcodeEditPanelView::deleteStatements()
     pullFields();
     if (m_form.DeleteOne(m_doc, m_prompter))
         m_doc.UpdateAllViews();
+}
+
+// Read from the selection's ranges: a whole program selected is one range,
+// not a row-by-row search.
+std::vector<int> CGcodeEditPanelView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : m_table->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void CGcodeEditPanelView::OnDocumentChanged()
@@ -263,9 +280,5 @@ void CGcodeEditPanelView::OnDocumentChanged()
 
 void CGcodeEditPanelView::refreshFromDocument()
 {
-    std::vector<TEditorRow> rows = CEditorForm::TableRows(m_doc);
-    m_table->clearContents();
-    m_table->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        setRow(static_cast<int>(r), rows[r]);
+    m_model->SetRows(CEditorForm::TableRows(m_doc));
 }

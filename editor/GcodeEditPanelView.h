@@ -10,11 +10,13 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class CKeyTyper;
 class QComboBox;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
+class CStatementTableModel;
 
 class CGcodeEditPanelView : public QWidget, public CDocView, public CCommandTarget {
     Q_OBJECT
@@ -37,7 +39,10 @@ public:
     void refreshFromDocument();
 
     const CEditorForm& form() const { return m_form; }
-    QTableWidget* table() const { return m_table; }
+    QTableView* table() const { return m_table; }
+    int rowCount() const;
+    // A cell as the table shows it.
+    QString cellText(int row, int column) const;
     QLineEdit* field(EField field) const;
     QComboBox* codeBox() const { return m_code; }
 
@@ -55,18 +60,21 @@ private:
     void placeFields();
     void pullFields();
     void pushFields();
-    void setRow(int row, const TEditorRow& texts);
     void codeChosen(int index);
     void rowClicked(int row);
     EField fieldOf(QObject* object) const;
+    std::vector<int> selectedRows() const;
     void notifyOthers();
 
     CVelmoraDoc& m_doc;
     CPrompter& m_prompter;
     CKeyTyper& m_keys;
     CEditorForm m_form;
-    QTableWidget* m_table = nullptr;
+    QTableView* m_table = nullptr;
+    CStatementTableModel* m_model = nullptr;
     QComboBox* m_code = nullptr;
     std::array<QLineEdit*, kEditorColumns> m_fields{};
+    std::array<QString, kEditorColumns> m_pushed; // each field's text as last set
+
     bool m_ignoreUpdate = false;
 };

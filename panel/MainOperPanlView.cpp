@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace {
 
@@ -60,6 +61,12 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPro
     viewport()->setAutoFillBackground(true);
     setWidget(new CCabinet(this));
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // The panel never holds the keyboard focus: its keypad types into the
+    // editor field that last had it, and a click here must not take it away.
+    for (QWidget* part : {static_cast<QWidget*>(this), viewport(), widget(),
+                          static_cast<QWidget*>(horizontalScrollBar()),
+                          static_cast<QWidget*>(verticalScrollBar())})
+        part->setFocusPolicy(Qt::NoFocus);
 
     m_state.m_bShift = 0;
     m_state.m_nCoordDisplay = ECoordDisplay::Absolute;

@@ -1,5 +1,7 @@
 #include "panel/PanelDisplays.h"
 
+#include "simulation/NumberText.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -19,19 +21,20 @@ std::string FormatClock(const STimeOfDay& time)
 }
 
 namespace {
-std::string FormatAxis(const char* format, double value)
+// "%6.3f" after the letter, with a decimal point under every locale.
+std::string FormatAxis(char letter, double value)
 {
-    // Sized from the value: a far-off position must not be cut short.
-    int length = std::snprintf(nullptr, 0, format, value);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, value);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    constexpr std::size_t kWidth = 6;
+    const std::string number = FixedText(value, 3);
+    std::string text{letter, ' '};
+    if (number.size() < kWidth)
+        text.append(kWidth - number.size(), ' ');
+    return text + number;
 }
 } // namespace
 
-std::string FormatPositionX(double x) { return FormatAxis("X %6.3f", x); }
-std::string FormatPositionZ(double z) { return FormatAxis("Z %6.3f", z); }
+std::string FormatPositionX(double x) { return FormatAxis('X', x); }
+std::string FormatPositionZ(double z) { return FormatAxis('Z', z); }
 
 SDisplayPosition IdleDisplayPosition(const CPanelState& state, double stockLength)
 {

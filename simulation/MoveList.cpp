@@ -4,10 +4,10 @@
 #include "simulation/ArcCentre.h"
 #include "simulation/Interpreter.h"
 
+#include "app/NumberParsing.h"
 #include "app/VelmoraDoc.h"
 
 #include <algorithm>
-#include <climits>
 #include <string>
 
 namespace {
@@ -19,22 +19,6 @@ bool RemoveAll(std::string& text, char c)
     const bool removed = end != text.end();
     text.erase(end, text.end());
     return removed;
-}
-
-// Leading decimal integer as atoi reads it; no digits give 0, and a number
-// too large for an int stays at the largest one instead of overflowing.
-int LeadingInt(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
-    return static_cast<int>(negative ? -value : value);
 }
 
 void Append(CInterpreterState& state, MoveNode* node)

@@ -8,7 +8,7 @@
 #include "simulation/MAOPEISZ.h"
 
 #include <QItemSelectionModel>
-#include <QTableWidget>
+#include <QTableView>
 
 CSceneCommandLink::TStockDialog CSceneCommandLink::DefaultStockDialog(CMainFrame& frame)
 {
@@ -51,13 +51,12 @@ namespace {
 
 // The row showing a statement; the table is mostly in program order, so
 // the search starts where the last one ended.
-int RowOf(const QTableWidget& table, int lineNumber, int hint)
+int RowOf(const CGcodeEditPanelView& editor, int lineNumber, int hint)
 {
-    const int rows = table.rowCount();
+    const int rows = editor.rowCount();
     for (int n = 0; n < rows; ++n) {
         const int row = (hint + n) % rows;
-        const QTableWidgetItem* item = table.item(row, 0);
-        if (item && item->text().toInt() == lineNumber)
+        if (editor.cellText(row, 0).toInt() == lineNumber)
             return row;
     }
     return -1;
@@ -68,11 +67,11 @@ int RowOf(const QTableWidget& table, int lineNumber, int hint)
 void FollowStatement(CMainFrame& frame, int lineNumber)
 {
     auto* editor = dynamic_cast<CGcodeEditPanelView*>(frame.pane(0, 1));
-    QTableWidget* table = editor ? editor->table() : nullptr;
-    if (!table || table->rowCount() == 0)
+    QTableView* table = editor ? editor->table() : nullptr;
+    if (!table || editor->rowCount() == 0)
         return;
     const QModelIndex current = table->selectionModel()->currentIndex();
-    const int row = RowOf(*table, lineNumber, current.isValid() ? current.row() : 0);
+    const int row = RowOf(*editor, lineNumber, current.isValid() ? current.row() : 0);
     if (row < 0)
         return;
     // Selecting through the model leaves the editor's fields as they are:

@@ -3,6 +3,7 @@
 #include "app/ProgramFile.h"
 #include "app/SaveWarning.h"
 #include "platform/StreamPrompter.h"
+#include "simulation/NumberText.h"
 
 #include <string>
 #include <string_view>
@@ -73,10 +74,12 @@ void Dump(const CVelmoraDoc& doc, std::FILE* out)
             line += '\t';
             line += record->Get(word);
         }
-        char points[160];
-        std::snprintf(points, sizeof points, "\t%.3f\t%.3f\t%.3f\t%.3f\n", record->m_ptStart.x,
-                      record->m_ptStart.z, record->m_ptEnd.x, record->m_ptEnd.z);
-        line += points;
+        for (double value : {record->m_ptStart.x, record->m_ptStart.z, record->m_ptEnd.x,
+                             record->m_ptEnd.z}) {
+            line += '\t';
+            AppendFixed(line, value, 3);
+        }
+        line += '\n';
         std::fwrite(line.data(), 1, line.size(), out);
     }
 }

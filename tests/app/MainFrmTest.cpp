@@ -11,7 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -135,7 +135,7 @@ TEST_F(MainFrameTest, NewProgramAnsweredNoToTheEditorUsesTheTableLayout)
     frame->routeCommand(32794);
     EXPECT_TRUE(doc.IsEmpty());
     EXPECT_EQ(frame->lastLayout(), PaneLayouts::NewProgram(frame->width()));
-    EXPECT_EQ(Editor()->table()->rowCount(), 0);
+    EXPECT_EQ(Editor()->rowCount(), 0);
 }
 
 TEST_F(MainFrameTest, NewProgramCancelledChangesNothing)
@@ -159,8 +159,8 @@ TEST_F(MainFrameTest, OpenShowsTheProgramAndNamesTheWindow)
     files.Answer(Sample("02-arcs.txt"));
     EXPECT_TRUE(frame->routeCommand(32799));
     EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 02-arcs.txt"));
-    EXPECT_EQ(Editor()->table()->rowCount(), static_cast<int>(doc.Statements().size()));
-    EXPECT_EQ(Editor()->table()->item(4, 1)->text(), "G03");
+    EXPECT_EQ(Editor()->rowCount(), static_cast<int>(doc.Statements().size()));
+    EXPECT_EQ(Editor()->cellText(4, 1), "G03");
     ASSERT_EQ(frame->recentFiles().Paths().size(), 1u);
     EXPECT_TRUE(frame->action(57616)->isVisible());
     EXPECT_TRUE(frame->isCommandEnabled(57616));
@@ -210,7 +210,7 @@ TEST_F(MainFrameTest, AReadThatFailsPartWayNamesTheWindowAfterTheFailedFile)
     frame->routeCommand(32799);
     EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 02-arcs.txt"));
     EXPECT_EQ(frame->recentFiles().Paths().size(), 1u) << "a file not read whole is not offered again";
-    EXPECT_EQ(Editor()->table()->rowCount(), 0);
+    EXPECT_EQ(Editor()->rowCount(), 0);
 }
 
 TEST_F(MainFrameTest, EveryOpenCommandOpens)

@@ -83,16 +83,6 @@ TEST_F(ProgramSave, AStatementLeftByARejectedLineReadsBackAsItself)
     EXPECT_EQ(Reopened(saved.text).at(1).substr(0, 5), "2 M03");
 }
 
-TEST_F(ProgramSave, AMoveAfterALostMoveIsNamedForItsNewStart)
-{
-    // Once a file has used I and K, an arc with R is rejected on reading.
-    Read("G02X20Z-10I5K0F0.1\n");
-    Insert("G03", {{EField::X, "X30"}, {EField::Z, "Z-20"}, {EField::R, "R5"}, {EField::F, "F0.1"}});
-    Insert("G01", {{EField::X, "X1"}, {EField::Z, "Z1"}, {EField::F, "F1"}});
-    Insert("G01", {{EField::X, "X2"}, {EField::Z, "Z2"}, {EField::F, "F1"}});
-    EXPECT_EQ(WriteProgramText(doc).changed, (std::vector<SChangedStatement>{{2, true}, {3, false}}));
-}
-
 TEST_F(ProgramSave, AFaithfulSaveFromTheEditorSaysNothing)
 {
     Insert("G00", {{EField::X, "x20"}, {EField::Z, "z 5"}});

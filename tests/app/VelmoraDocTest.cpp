@@ -100,6 +100,24 @@ TEST_F(VelmoraDocTest, DeleteAsksAndReportsAMissingNumberEvenWhenSilent)
     EXPECT_EQ(Numbers(doc), (std::vector<int>{10, 20}));
 }
 
+TEST_F(VelmoraDocTest, BulkDeleteTakesEveryNumberGivenWithoutRenumbering)
+{
+    Fill({10, 20, 30, 40, 50});
+    EXPECT_EQ(doc.DeleteStatements({40, 10, 30}), 3u);
+    EXPECT_EQ(Numbers(doc), (std::vector<int>{20, 50}));
+    EXPECT_EQ(doc.Statements()[1]->Get(EWord::X), "X50");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(prompter.Asked().empty());
+}
+
+TEST_F(VelmoraDocTest, BulkDeleteReportsEachNumberItCannotFind)
+{
+    Fill({10, 20});
+    EXPECT_EQ(doc.DeleteStatements({20, 99, 20}), 1u);
+    EXPECT_EQ(Numbers(doc), (std::vector<int>{10}));
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>(2, "没有找到您要删除的语句!")));
+}
+
 TEST_F(VelmoraDocTest, ModifyReplacesTheStatementWithItsNumberAfterConfirmation)
 {
     Fill({10, 20});

@@ -55,7 +55,7 @@ const SEnablingCase kEnabling[] = {
 
 class EditorEnabling : public ::testing::TestWithParam<SEnablingCase> {};
 
-TEST_P(EditorEnabling, ChoosingTheCodeFollowsTableA)
+TEST_P(EditorEnabling, ChoosingTheCodeEnablesItsListFields)
 {
     CEditorForm form;
     form.ChooseCode(GetParam().code);
@@ -63,7 +63,7 @@ TEST_P(EditorEnabling, ChoosingTheCodeFollowsTableA)
     EXPECT_EQ(form.Text(EField::Code), GetParam().code);
 }
 
-TEST_P(EditorEnabling, ClickingARowFollowsTableB)
+TEST_P(EditorEnabling, ClickingARowEnablesItsRowFields)
 {
     CEditorForm form;
     TEditorRow row;
@@ -86,7 +86,7 @@ TEST(EditorForm, CodeListHasTheTwentyNineEntriesInListBoxOrder)
     EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
 }
 
-TEST(EditorForm, TableAPresetsTextsAndKeepsUnlistedFields)
+TEST(EditorForm, ChoosingACodePresetsTextsAndKeepsUnlistedFields)
 {
     CEditorForm form;
     form.SetText(EField::S, "S900");
@@ -114,6 +114,17 @@ TEST(EditorForm, ClickedRowFillsFieldsButNotSOrT)
     EXPECT_EQ(form.Text(EField::S), "S1");
     EXPECT_EQ(form.Text(EField::T), "T1");
     EXPECT_EQ(Enabled(form), (std::set<EField>{F::X, F::R}));
+}
+
+TEST(EditorForm, ClickedToolRowTakesTheFirstCodeWithItsEnabling)
+{
+    CEditorForm form;
+    TEditorRow row;
+    row[0] = "3";
+    row[11] = "T0101";
+    form.ClickRow(row);
+    EXPECT_EQ(form.Text(EField::Code), "G00");
+    EXPECT_EQ(Enabled(form), (std::set<EField>{F::X, F::Z}));
 }
 
 TEST(EditorForm, CodeMatchIgnoresCase)

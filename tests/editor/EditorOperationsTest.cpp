@@ -1,5 +1,6 @@
 // Insert, modify, delete and the table rows, on a real document.
 #include "editor/EditorForm.h"
+#include "editor/TableText.h"
 
 #include "app/DocTestSupport.h"
 
@@ -198,13 +199,13 @@ TEST_F(EditorOperations, TableRowsShowEachWordUnderItsHeading)
     add(std::make_unique<CProcess>(6, "G71", "P1", "Q2", "U3", "W4", "", "", "R5", "F6", "S7", "", "", 0));
     auto rows = CEditorForm::TableRows(doc);
     ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0], (TEditorRow{"1", "", "", "", "", "", "", "", "", "", "", "T0101"}));
-    EXPECT_EQ(rows[1], (TEditorRow{"2", "M03", "", "", "", "", "", "", "", "", "S600", ""}));
-    EXPECT_EQ(rows[2], (TEditorRow{"3", "G90", "", "", "X40", "Z-30", "", "", "", "F0.2", "", ""}));
-    EXPECT_EQ(rows[3], (TEditorRow{"4", "M05", "X9", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows.Row(0), (TEditorRow{"1", "", "", "", "", "", "", "", "", "", "", "T0101"}));
+    EXPECT_EQ(rows.Row(1), (TEditorRow{"2", "M03", "", "", "", "", "", "", "", "", "S600", ""}));
+    EXPECT_EQ(rows.Row(2), (TEditorRow{"3", "G90", "", "", "X40", "Z-30", "", "", "", "F0.2", "", ""}));
+    EXPECT_EQ(rows.Row(3), (TEditorRow{"4", "M05", "X9", "", "", "", "", "", "", "", "", ""}));
     // A bare T letter left by the editor's reset is no tool word.
-    EXPECT_EQ(rows[4], (TEditorRow{"5", "G01", "", "", "X1", "Z2", "", "", "", "F3", "", ""}));
-    EXPECT_EQ(rows[5], (TEditorRow{"6", "G71", "P1", "Q2", "U3", "W4", "", "", "R5", "F6", "S7", ""}));
+    EXPECT_EQ(rows.Row(4), (TEditorRow{"5", "G01", "", "", "X1", "Z2", "", "", "", "F3", "", ""}));
+    EXPECT_EQ(rows.Row(5), (TEditorRow{"6", "G71", "P1", "Q2", "U3", "W4", "", "", "R5", "F6", "S7", ""}));
     EXPECT_EQ(doc.Statements()[5]->m_nListIndex, 5);
 }
 
@@ -212,7 +213,7 @@ TEST_F(EditorOperations, ClickingARefreshedCycleRowReadsTheSameWordsBack)
 {
     doc.AppendInOrder(std::make_unique<CProcess>(6, "G71", "P1", "Q2", "U3", "W4", "", "", "R5",
                                                  "F6", "S7", "", "", 0));
-    form.ClickRow(CEditorForm::TableRows(doc).front());
+    form.ClickRow(CEditorForm::TableRows(doc).Row(0));
     EXPECT_EQ(form.Text(EField::R), "R5");
     EXPECT_EQ(form.Text(EField::F), "F6");
     EXPECT_EQ(form.Text(EField::I), "");

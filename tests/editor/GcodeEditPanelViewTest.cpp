@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,32 +51,28 @@ protected:
         Type(EField::X, x);
         Type(EField::Z, z);
     }
-    QString Cell(int row, int column) const
-    {
-        QTableWidgetItem* item = editor->table()->item(row, column);
-        return item ? item->text() : QString();
-    }
+    QString Cell(int row, int column) const { return editor->cellText(row, column); }
     QStringList Column(int column) const
     {
         QStringList texts;
-        for (int row = 0; row < editor->table()->rowCount(); ++row)
+        for (int row = 0; row < editor->rowCount(); ++row)
             texts << Cell(row, column);
         return texts;
     }
     void ClickRow(int row)
     {
-        QTableWidget* table = editor->table();
-        QRect rect = table->visualItemRect(table->item(row, 0));
+        QTableView* table = editor->table();
+        QRect rect = table->visualRect(table->model()->index(row, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
     }
 };
 
 TEST_F(EditorViewTest, TableHasTwelveLeftAlignedColumnsAndTheCodeList)
 {
-    QTableWidget* table = editor->table();
-    ASSERT_EQ(table->columnCount(), 12);
-    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), " G/M代码");
-    EXPECT_EQ(table->horizontalHeaderItem(4)->text(), "X(U)坐标");
+    QTableView* table = editor->table();
+    ASSERT_EQ(table->model()->columnCount(), 12);
+    EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(), " G/M代码");
+    EXPECT_EQ(table->model()->headerData(4, Qt::Horizontal).toString(), "X(U)坐标");
     EXPECT_EQ(table->columnWidth(0), 45);
     EXPECT_EQ(table->columnWidth(5), 76);
     EXPECT_EQ(table->columnWidth(11), 56);
@@ -162,12 +158,12 @@ TEST_F(EditorViewTest, InvalidArcShowsItsMessageAndInsertsNothing)
     Type(EField::R, "R5");
     Type(EField::F, "F1");
     editor->insertStatement();
-    EXPECT_EQ(editor->table()->rowCount(), 0);
+    EXPECT_EQ(editor->rowCount(), 0);
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"输入X Z R F参数不合法，请核对!"});
     EXPECT_EQ(editor->field(EField::X)->text(), "U10");
 }
 
-TEST_F(EditorViewTest, RowClickFillsTheFieldsAndAppliesTableB)
+TEST_F(EditorViewTest, RowClickFillsTheFieldsAndEnablesThoseOfItsCode)
 {
     Show();
     doc.AppendInOrder(std::make_unique<CProcess>(7, "G90", "", "", "X40", "Z-30", "", "", "R-2",
@@ -235,6 +231,24 @@ TEST_F(EditorViewTest, TypingGoesToTheTrackedFieldEvenAfterFocusLeftThePane)
         editor->typeCharacter(ch);
     EXPECT_EQ(editor->field(EField::Z)->text(), "Z-5");
     EXPECT_EQ(outside->text(), "");
+}
+
+TEST_F(EditorViewTest, LongWordsShowShortenedButClickAndModifyKeepThemWhole)
+{
+    Show();
+    const std::string word = "X" + std::string(200000, '7');
+    doc.AppendInOrder(std::make_unique<CProcess>(1, "G00", "", "", word, "Z1", "", "", "", "", "",
+                                                 "", "", 0));
+    doc.UpdateAllViews();
+    EXPECT_LT(Cell(0, 4).size(), 100);
+    EXPECT_TRUE(Cell(0, 4).endsWith(QStringLiteral("…")));
+    ClickRow(0);
+    EXPECT_TRUE(editor->field(EField::X)->text().startsWith(QStringLiteral("X777")));
+    Type(EField::Z, "Z2");
+    prompter.Answer(EPromptAnswer::Ok);
+    editor->modifyStatement();
+    EXPECT_EQ(doc.Statements().front()->Get(EWord::X), word);
+    EXPECT_EQ(doc.Statements().front()->Get(EWord::Z), "Z2");
 }
 
 TEST_F(EditorViewTest, FocusMovedToAnUntrackedEditorFieldClearsTracking)

@@ -20,7 +20,7 @@ struct SJogCase {
 
 class JogRulesTest : public ::testing::TestWithParam<SJogCase> {};
 
-TEST_P(JogRulesTest, MovesAndAlarmsAsTheRulesSay)
+TEST_P(JogRulesTest, MovesTheTurretAndRaisesItsAlarms)
 {
     const SJogCase& c = GetParam();
     CPanelState state;

@@ -18,14 +18,6 @@ TEST(StartCommand, RefusesAnUnclampedChuckWithWarningThree)
     EXPECT_EQ(m.sim->interp.node_head, nullptr);
 }
 
-TEST(StartCommand, AskForAProgramWhenNothingCanBeSimulated)
-{
-    SMachine m;
-    m.Start("G71 U2 R1\n");
-    EXPECT_EQ(m.out.messages, Strings{"请调入数控程序!"});
-    EXPECT_FALSE(m.sim->interp.sim_running);
-}
-
 TEST(StartCommand, ResetsTheProfileOfTheWholeStock)
 {
     SMachine m;

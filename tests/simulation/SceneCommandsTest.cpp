@@ -77,15 +77,6 @@ TEST_F(SceneCommands, ModesAreChosenAndToggledOnesFlipBack)
     EXPECT_EQ(switches.doorClosed, 1);
 }
 
-TEST_F(SceneCommands, TakesOnlyTheViewsCommands)
-{
-    EXPECT_TRUE(commands.HandlesCommand(Cmd::Simulate));
-    EXPECT_TRUE(commands.HandlesCommand(Cmd::ToolSelect));
-    EXPECT_FALSE(commands.HandlesCommand(Cmd::HideTailstock));
-    EXPECT_FALSE(commands.HandlesCommand(Cmd::Coolant));
-    EXPECT_FALSE(commands.HandlesCommand(Cmd::ToolSetting));
-}
-
 TEST_F(SceneCommands, StockCannotBeChangedWhileClampedOrTurning)
 {
     host.stockAnswer = SStockSize{100, 50, 0};

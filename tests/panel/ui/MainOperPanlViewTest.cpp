@@ -3,13 +3,18 @@
 #include "editor/Label.h"
 #include "panel/PanelKeyButton.h"
 #include "platform/PlatformDoubles.h"
+#include "platform/QtPrompter.h"
 #include "platform/ScriptedPrompter.h"
 #include "tests/panel/RecordingPanelHost.h"
 
 #include <QContextMenuEvent>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -36,7 +41,7 @@ protected:
     CMainOperPanlView view{host, sound, prompter};
 };
 
-TEST_F(OperPanelTest, StartsWithTheDocumentedState)
+TEST_F(OperPanelTest, StartsAtRestWithRapidOnAndNoMode)
 {
     const CPanelState& s = view.State();
     EXPECT_EQ(s.m_bShift, 0);
@@ -132,6 +137,29 @@ TEST_F(OperPanelTest, ChuckCollisionAsksTheStopBoxThroughThePrompter)
     EXPECT_DOUBLE_EQ(view.State().m_dTurretZ, -280.0);
     ASSERT_EQ(prompter.Texts(), (std::vector<std::string>{"刀具与卡盘碰撞!"}));
     EXPECT_EQ(sound.played, (std::vector<std::string>{"Sound/warn.wav"}));
+}
+
+TEST_F(OperPanelTest, ClockKeepsTickingWhileTheCollisionBoxIsOpen)
+{
+    CQtPrompter boxes(QStringLiteral("测试"));
+    CMainOperPanlView panel{host, sound, boxes};
+    panel.SetClockSource([] { return STimeOfDay{1, 2, 3}; });
+    panel.State().m_nRefMode = ERefMode::Jog;
+    panel.State().m_bRapid = 0;
+    panel.State().m_dTurretZ = jog::kChuckZLimit;
+    // Closes the box once the clock has ticked behind it, or gives up.
+    QElapsedTimer open;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && (panel.ClockLabel()->Text() == QStringLiteral("01:02:03") || open.elapsed() > 3000))
+            box->done(QMessageBox::Ok);
+    });
+    open.start();
+    closer.start(20);
+    panel.PressKey(134);
+    EXPECT_EQ(panel.ClockLabel()->Text(), QStringLiteral("01:02:03"));
+    EXPECT_LT(open.elapsed(), 3000);
 }
 
 TEST_F(OperPanelTest, KeyboardMenuOpensFiveInFromTheCorner)

@@ -80,6 +80,30 @@ TEST_F(PanelInFrameTest, KeypadTypesIntoTheEditorFieldThatLastHadTheFocus)
     EXPECT_EQ(x->text().toUpper(), QStringLiteral("X1#+*0"));
 }
 
+TEST_F(PanelInFrameTest, PressedKeysTypeIntoTheEditorFieldThatHasTheFocus)
+{
+    Editor()->codeBox()->setCurrentIndex(0);
+    QLineEdit* z = Editor()->field(EField::Z);
+    z->clear();
+    z->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    for (int id : {113, 126, 120, 128, 121})   // Z - 1 . 2
+        Panel()->PressKey(id);
+    EXPECT_EQ(z->text().toUpper(), QStringLiteral("Z-1.2"));
+}
+
+TEST_F(PanelInFrameTest, ClicksOnThePanelLeaveTheFocusInTheEditor)
+{
+    QLineEdit* line = Editor()->field(EField::Line);
+    line->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    Panel()->ensureWidgetVisible(Panel()->Key(120));
+    QTest::mouseClick(Panel()->Cabinet(), Qt::LeftButton, {}, QPoint(5, 5));
+    Click(120);
+    EXPECT_EQ(QApplication::focusWidget(), line);
+    EXPECT_EQ(Panel()->focusPolicy(), Qt::NoFocus);
+}
+
 TEST_F(PanelInFrameTest, OvertravelTextGoesToStatusPaneOne)
 {
     Click(154);

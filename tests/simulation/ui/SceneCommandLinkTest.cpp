@@ -10,7 +10,8 @@
 #include "simulation/Warnings.h"
 
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QItemSelectionModel>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -59,9 +60,9 @@ TEST_F(SceneCommandLink, EditorSelectsTheRunningStatementWithoutTakingTheFocus)
     field->setFocus();
     field->setText("X12");
     FollowStatement(*fixture.frame, 3);
-    const QList<QTableWidgetItem*> selected = editor->table()->selectedItems();
+    const QModelIndexList selected = editor->table()->selectionModel()->selectedRows();
     ASSERT_FALSE(selected.empty());
-    EXPECT_EQ(editor->table()->item(selected.front()->row(), 0)->text(), "3");
+    EXPECT_EQ(editor->cellText(selected.front().row(), 0), "3");
     EXPECT_EQ(QApplication::focusWidget(), field);
     EXPECT_EQ(field->text(), "X12");
 }
