@@ -120,7 +120,8 @@ void DrawCarriage(const SDrawContext& ctx)
     const SCarriageOffset offset = CarriageOffset(ctx.sim, ctx.panel);
     BeginTranslucent(ctx.mode);
     glPushMatrix();
-    glTranslated(kCarriageX + offset.dx, kCarriageY, kSlideZ + offset.dz);
+    glTranslated(kCarriageX + scene::kCarriageShiftX + offset.dx, kCarriageY,
+                 kSlideZ + scene::kCarriageShiftZ + offset.dz);
     glPushMatrix();
     ApplyIndexing(pose);
     glCallList(ctx.lists.turret);
@@ -128,7 +129,7 @@ void DrawCarriage(const SDrawContext& ctx)
     glCallList(ctx.lists.crossSlide);
     glPopMatrix();
     glPushMatrix();
-    glTranslated(kCarriageX + offset.dx, kCarriageY, 0.0);
+    glTranslated(kCarriageX + scene::kCarriageShiftX + offset.dx, kCarriageY, 0.0);
     glCallList(ctx.lists.saddle);
     glPopMatrix();
     EndTranslucent(ctx.mode);
@@ -140,7 +141,8 @@ void DrawTurretTools(const SDrawContext& ctx)
     const SCarriageOffset offset = CarriageOffset(ctx.sim, ctx.panel);
     const int* mounted = ctx.sim.turret.mounted;
     glPushMatrix();
-    glTranslated(800.0 + offset.dx, 652.5, 190.0 + offset.dz);
+    glTranslated(800.0 + scene::kCarriageShiftX + offset.dx, scene::kAxisY,
+                 190.0 + scene::kCarriageShiftZ + offset.dz);
     glTranslated(60.0, 0.0, 90.0);
     ApplyIndexing(pose);
     if (mounted[0]) {

@@ -1,5 +1,7 @@
 #include "simulation/GlScene.h"
 
+#include <QGuiApplication>
+
 #include <GL/freeglut.h>
 
 #include <cmath>
@@ -90,7 +92,10 @@ void OwnCube(double size)
 
 void InitGlutOnce()
 {
-    if (g_glutUp || std::getenv("DISPLAY") == nullptr)
+    // GLUT opens the X display itself and ends the process when it cannot:
+    // only where Qt already draws on that display.
+    if (g_glutUp || std::getenv("DISPLAY") == nullptr
+        || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     int argc = 1;
     char name[] = "velmora";

@@ -65,12 +65,20 @@ void SetUpMachiningScene(CSimulation& sim, CPanelState& panel, const SDemoScene&
         else
             w.profile_r[i] = r;
     }
-    RecordPasses(w, r, demo.stockLength, demo.tracePoints);
+    // Earlier passes, then the pass in progress up to the tool.
+    const double cutZ = -(n * 2 / 3 + 0.5);
+    const int inProgress = static_cast<int>(2.0 - cutZ) + 1;
+    RecordPasses(w, r, demo.stockLength, std::max(0, demo.tracePoints - inProgress));
+    for (double z = 2.0; z >= cutZ && w.nn < CWorkpiece::kCapacity; z -= 1.0) {
+        w.Dg_x[w.nn] = r - 2.0;
+        w.Dg_z[w.nn] = z;
+        ++w.nn;
+    }
 
     CInterpreterState& interp = sim.interp;
     interp.sim_running = true;
     interp.spindle_s = 800.0;
     interp.t_num = 1;
-    interp.cur_z = -(n * 2 / 3 + 0.5);
-    interp.cur_x = r - 2.0;
+    interp.cur_z = w.Dg_z[w.nn - 1];
+    interp.cur_x = w.Dg_x[w.nn - 1];
 }

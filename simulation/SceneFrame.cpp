@@ -247,6 +247,20 @@ double DoorFrame(CSceneSwitches& switches)
     return scene::kDoorBaseX + switches.doorOffset;
 }
 
+SBedPoint ToolTipWorld(const CSimulation& sim, const CPanelState& panel)
+{
+    const SCarriageOffset offset = CarriageOffset(sim, panel);
+    return {scene::kModelledTipX + scene::kCarriageShiftX + offset.dx,
+            scene::kModelledTipZ + scene::kCarriageShiftZ + offset.dz};
+}
+
+SBedPoint TracePointWorld(const CSimulation& sim, int i)
+{
+    // The trace is drawn 1 mm off the axis and the end face, clear of the cut surface.
+    return {scene::kChuckFaceX + 1.0 + sim.switches.stockLength + sim.workpiece.Dg_z[i],
+            scene::kAxisZ + 1.0 + sim.workpiece.Dg_x[i]};
+}
+
 double TailstockX(const CSceneSwitches& switches)
 {
     constexpr double kParked = 1120.0, kCentreReach = 500.0;

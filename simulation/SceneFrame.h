@@ -17,6 +17,14 @@ inline constexpr double kHomeX = 70.0;         // tool home radius
 inline constexpr double kHomeZ = 445.0;        // tool home along the axis, plus the stock length
 inline constexpr double kCarriageHomeZ = 900.0; // world x the carriage is built at
 inline constexpr double kDoorBaseX = 660.0;
+// Cross slide, turret and tools are modelled with the station-1 tool's tip
+// at (800, 190); they stand shifted so that the tip sits at the tool's home
+// point, where the trace has Z = 445 - L and X = 70, and so cuts where the
+// trace and the workpiece say. The saddle takes the shift along the bed.
+inline constexpr double kModelledTipX = 800.0;
+inline constexpr double kModelledTipZ = 190.0;
+inline constexpr double kCarriageShiftX = 101.0;
+inline constexpr double kCarriageShiftZ = 31.0;
 } // namespace scene
 
 // Offset of the carriage (saddle, cross slide, turret, tools) from where it
@@ -69,6 +77,14 @@ void ResetChips(CSceneAnimation& anim);
 
 // The door glides 20 a frame towards open or shut; returns its x shift.
 double DoorFrame(CSceneSwitches& switches);
+
+// World position (along the bed, across it) of the station-1 tool's tip,
+// and of a recorded trace point.
+struct SBedPoint {
+    double x = 0.0, z = 0.0;
+};
+SBedPoint ToolTipWorld(const CSimulation& sim, const CPanelState& panel);
+SBedPoint TracePointWorld(const CSimulation& sim, int i);
 
 // Where the tailstock stands along the bed: parked, or with its centre in
 // the stock's end when the cone is installed.

@@ -136,9 +136,7 @@ void CSceneRenderer::SpindleGroup(const SDrawContext& ctx)
     m_workpiece.DrawWorkpiece(ctx);
     DrawChipsIfCutting(ctx);
     DrawSpindleNoseAndChuck(ctx);
-    if (ctx.mode == ERenderMode::WireFrame || ctx.mode == ERenderMode::Solid)
-        PolygonModeFor(ctx.mode);
-    DrawDoor(ctx);
+    DrawDoor(ctx); // filled in wire frame too, like the spindle group
 }
 
 void CSceneRenderer::DrawFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,

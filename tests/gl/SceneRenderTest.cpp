@@ -222,12 +222,13 @@ TEST_F(SceneRenderTest, TracePolylineShowsOnlyWhenSwitchedOn)
     panel.m_nRefMode = ERefMode::ReferenceReturn;
     sim.turret.currentTool = 0;
     for (int i = 0; i < 40; ++i) {
-        sim.workpiece.Dg_x[i] = 30.0 + (i % 2) * 10.0;
+        sim.workpiece.Dg_x[i] = 30.0 + (i % 2) * 30.0;
         sim.workpiece.Dg_z[i] = -5.0 * i;
     }
     sim.workpiece.nn = 40;
     for (int i = 0; i < 200; ++i)
         sim.workpiece.profile_r[i] = 20.0;
+    sim.switches.renderMode = ERenderMode::Hidden; // nothing in front of the trace
     const QImage off = Frame();
     EXPECT_LT(NewCyanPixels(off, Frame()), 5);
     sim.switches.toolPathShown = 1;

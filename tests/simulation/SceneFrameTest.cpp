@@ -288,3 +288,22 @@ TEST_F(SceneFrameTest, HiddenModeStillStopsARunWithoutReference)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SceneFrameTest, ToolTipStandsAtTheHomePointAndFollowsTheTrace)
+{
+    const SBedPoint home = ToolTipWorld(sim, panel);
+    sim.workpiece.Dg_z[0] = 445.0 - sim.switches.stockLength;
+    sim.workpiece.Dg_x[0] = 70.0;
+    EXPECT_DOUBLE_EQ(home.x, TracePointWorld(sim, 0).x);
+    EXPECT_DOUBLE_EQ(home.z, TracePointWorld(sim, 0).z);
+    Running();
+    sim.workpiece.Dg_z[1] = -100.0;
+    sim.workpiece.Dg_x[1] = 20.0;
+    sim.workpiece.nn = 2;
+    EXPECT_DOUBLE_EQ(ToolTipWorld(sim, panel).x, TracePointWorld(sim, 1).x);
+    EXPECT_DOUBLE_EQ(ToolTipWorld(sim, panel).z, TracePointWorld(sim, 1).z);
+}
+
+} // namespace
