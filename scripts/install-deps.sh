@@ -18,6 +18,8 @@ packages=(
   xvfb xauth
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # the end-to-end test: window manager, synthetic input, screenshots, OCR
+  openbox xdotool x11-utils imagemagick tesseract-ocr tesseract-ocr-eng
   # fonts: Chinese texts and the 3D lettering
   fonts-noto-cjk fonts-liberation fonts-liberation2
   # locale data: tests check number texts under a decimal-comma locale

@@ -1,0 +1,324 @@
+#!/usr/bin/env bash
+# Drives the real velmora program as a user would, through window-system
+# input on a virtual display of its own: opens a sample program, sets up the
+# lathe, machines the program to M02, edits and saves a statement, and closes
+# with unsaved edits. Screenshots of the steps are kept in OUT.
+# Usage: tests/e2e/run-e2e.sh BUILD_DIR [OUT]
+set -euo pipefail
+
+SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
+BUILD=$(cd "${1:?usage: run-e2e.sh BUILD_DIR [OUT]}" && pwd)
+OUT=${2:-$BUILD/e2e}
+VELMORA=$BUILD/app/velmora
+PROGRAM_NAME=02-arcs.txt
+APP_TITLE=数控机床虚拟仿真软件
+# Where the main window's operator panel starts on a 1920 x 1080 screen
+# with the window maximised; checked against the artwork below.
+PANEL_X=1295
+PANEL_Y=84
+
+# shellcheck source=tests/e2e/x11-helpers.sh
+source "$SOURCE/tests/e2e/x11-helpers.sh"
+
+for tool in Xvfb openbox xdotool import convert tesseract; do
+  command -v "$tool" >/dev/null || { echo "端到端测试需要 $tool（bash scripts/install-deps.sh）" >&2; exit 1; }
+done
+[ -x "$VELMORA" ] || { echo "找不到 $VELMORA" >&2; exit 1; }
+
+rm -rf "$OUT"
+mkdir -p "$OUT"
+TMP=$(mktemp -d)
+PIDS=()
+cleanup()
+{
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
+    kill "${PIDS[i]}" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$TMP"
+}
+trap cleanup EXIT
+
+# --- a display, a window manager and the program, all our own -------------
+step "启动虚拟显示"
+exec {displayfd}>"$TMP/display"
+Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
+PIDS+=($!)
+wait_until 15 test -s "$TMP/display" || fail "Xvfb 没有报告显示号"
+exec {displayfd}>&-
+export DISPLAY=":$(head -n1 "$TMP/display")"
+mkdir -p "$TMP/home" "$TMP/work" "$TMP/runtime"
+chmod 700 "$TMP/runtime"
+export HOME=$TMP/home XDG_CONFIG_HOME=$TMP/home/.config XDG_RUNTIME_DIR=$TMP/runtime
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+openbox >"$OUT/openbox.log" 2>&1 &
+PIDS+=($!)
+wait_until 15 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox 没有启动"
+
+PROGRAM=$TMP/work/$PROGRAM_NAME
+cp "$SOURCE/resources/programs/$PROGRAM_NAME" "$PROGRAM"
+step "启动 velmora"
+(cd "$TMP/work" && exec "$VELMORA") >"$OUT/velmora.log" 2>&1 &
+VELMORA_PID=$!
+PIDS+=("$VELMORA_PID")
+MAIN=$(wait_window "$APP_TITLE")
+main_is_maximised() { [ "$(xdotool getwindowgeometry "$MAIN" | awk '/Geometry/ {print $2}' | cut -dx -f1)" = 1920 ]; }
+wait_until 15 main_is_maximised || fail "主窗口没有最大化"
+sleep 1
+shot 01-started
+# The panel's O key must sit where the key table puts it: a light key face
+# at its centre, the dark keypad frame just left of it.
+read -r kx ky <<<"$(panel_key_centre 105)"
+face=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + kx))+$((PANEL_Y + ky))" white 25%)
+frame=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + 408))+$((PANEL_Y + ky))" white 25%)
+[ "$face" = 1 ] && [ "$frame" = 0 ] || fail "操作面板不在预期的位置 ($PANEL_X, $PANEL_Y)"
+
+panel_key()
+{
+  local x y
+  read -r x y <<<"$(panel_key_centre "$1")" || fail "面板按键 $1 不在按键表中"
+  click_at $((PANEL_X + x)) $((PANEL_Y + y))
+}
+
+keypad_type()
+{
+  local text=$1 i
+  for ((i = 0; i < ${#text}; i++)); do
+    panel_key "$(keypad_key_for "${text:i:1}")"
+  done
+}
+
+# menu X ITEM: opens the menu-bar entry at X and picks its ITEMth entry.
+menu()
+{
+  click_at "$1" 29
+  sleep 0.3
+  local i
+  for ((i = 0; i < $2; i++)); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.3
+}
+MENU_STOCK=323
+MENU_TOOL=365
+VIEW_X=400
+VIEW_Y=600
+
+title() { xdotool getwindowname "$MAIN"; }
+title_is() { [ "$(title)" = "$1" ]; }
+
+# --- open the sample through the menu and the file dialog -----------------
+step "打开示例程序"
+xdotool windowactivate --sync "$MAIN"
+xdotool key ctrl+o
+DIALOG=$(wait_window "打开")
+xdotool type --delay 10 "$PROGRAM"
+xdotool key Return
+wait_until 15 title_is "$APP_TITLE - $PROGRAM_NAME" || fail "标题是「$(title)」"
+sleep 0.5
+shot 02-opened
+
+# --- set up the lathe --------------------------------------------------------
+step "松开毛坯"
+click_at $VIEW_X $VIEW_Y
+menu $MENU_STOCK 2
+step "毛坯尺寸设置"
+menu $MENU_STOCK 1
+DIALOG=$(wait_window "毛坯参数设置")
+xdotool key ctrl+a
+xdotool type 200
+xdotool key Tab ctrl+a
+xdotool type 60
+shot 03-stock-size
+xdotool key Return
+wait_gone "毛坯参数设置"
+step "夹紧毛坯"
+menu $MENU_STOCK 3
+
+step "刀具选择"
+menu $MENU_TOOL 1
+DIALOG=$(wait_window "刀具库")
+click_in "$DIALOG" 40 27      # row 1
+click_in "$DIALOG" 178 202    # 添加到刀架
+shot 04-tool-library
+click_in "$DIALOG" 406 202    # 确认
+wait_gone "刀具库"
+
+step "回参考点与点动"
+panel_key 155   # REF
+panel_key 135   # +X
+panel_key 133   # +Z
+shot 05-ready
+
+# --- machine the program -------------------------------------------------
+STATUS_PANE=480x22+158+1058
+VIEW_AREA=640x980+0+85
+YELLOW='rgb(255,255,0)'
+yellow_before=$(count_colour "$OUT/05-ready.png" $VIEW_AREA $YELLOW 30%)
+status_text() { shot .status; ocr "$OUT/.status.png" $STATUS_PANE; }
+# Keeps the first picture that shows a move under way.
+status_is_end()
+{
+  local text
+  text=$(status_text)
+  [[ "$text" == G0* ]] && [ ! -e "$OUT/06-running.png" ] && cp "$OUT/.status.png" "$OUT/06-running.png"
+  [ "$text" = M02 ]
+}
+step "开始仿真"
+click_at $VIEW_X $VIEW_Y
+menu 406 1
+wait_until 60 status_is_end || fail "状态栏没有显示 M02，最后读到「$(status_text)」"
+rm -f "$OUT/.status.png"
+sleep 0.5
+shot 06-machined
+POSITION_AREA=260x120+$((PANEL_X + 69))+$((PANEL_Y + 114))
+ocr_reads "$OUT/06-machined.png" $POSITION_AREA "X 0.000 Z 0.000" -negate ||
+  fail "位置显示是「$(ocr "$OUT/06-machined.png" $POSITION_AREA -resize 300% -negate)」，刀具没有回到原点"
+yellow_after=$(count_colour "$OUT/06-machined.png" $VIEW_AREA $YELLOW 30%)
+[ "$yellow_after" -ge $((yellow_before + 50)) ] ||
+  fail "三维视图里没有看到黄色的已加工部分（黄色像素 $yellow_before → $yellow_after）"
+[ -e "$OUT/06-running.png" ] || fail "仿真过程中状态栏没有显示过移动语句"
+position=$(ocr "$OUT/06-running.png" $POSITION_AREA -resize 300% -negate)
+[[ "$position" =~ ^X\ -?[0-9]+\.[0-9]{3}\ Z\ -?[0-9]+\.[0-9]{3}$ ]] && [ "$position" != "X 0.000 Z 0.000" ] ||
+  fail "加工中位置显示是「$position」"
+
+# --- tool compensation: edit a cell in place and drop the edit ------------
+step "刀具补偿"
+click_at $((PANEL_X + 150)) $((PANEL_Y + 665)) 3
+sleep 0.5
+shot 07-popup
+xdotool key t
+DIALOG=$(wait_window "刀具补偿")
+shot 08-compensation
+read -r dx dy <<<"$(window_origin "$DIALOG")"
+cell_text() { shot "$1"; ocr "$OUT/$1.png" 76x18+$((dx + 92))+$((dy + 16)); }
+cell_is() { shot "$1"; ocr_reads "$OUT/$1.png" 76x18+$((dx + 92))+$((dy + 16)) "$2"; }
+cell_is 08-compensation 0.000 || fail "第一行的 X 不是 0.000（读到「$(cell_text 08-compensation)」）"
+click_in "$DIALOG" 129 23
+xdotool type 1.5
+sleep 0.3
+typed=$(cell_text 09-compensation-editing)
+[ "$typed" != 0.000 ] || fail "单元格里看不到输入的文字"
+xdotool key Escape
+sleep 0.3
+has_window "刀具补偿" || fail "Esc 关闭了整个对话框，而不只是放弃编辑"
+cell_is 10-compensation-dropped 0.000 ||
+  fail "Esc 之后单元格是「$(cell_text 10-compensation-dropped)」，不是原来的 0.000"
+xdotool key Escape
+wait_gone "刀具补偿"
+
+# --- a statement typed on the panel's keypad, inserted, saved, reopened ---
+EDIT_NAME=01-rapid-and-feed.txt
+EDIT_PROGRAM=$TMP/work/$EDIT_NAME
+cp "$SOURCE/resources/programs/$EDIT_NAME" "$EDIT_PROGRAM"
+FIELD_Y=1042
+FIELD_LINE=670
+FIELD_CODE=733
+FIELD_X=925
+FIELD_Z=1000
+FIELD_F=1234
+row_text() { shot "$2"; ocr "$OUT/$2.png" 640x20+648+$((108 + ($1 - 1) * 22)); }
+row_is() { shot "$3"; ocr_reads "$OUT/$3.png" 640x20+648+$((108 + ($1 - 1) * 22)) "$2"; }
+# wait_row N TEXT SHOT: waits until row N of the statement table reads TEXT.
+wait_row()
+{
+  wait_until 10 row_is "$@" || fail "第 $1 行是「$(row_text "$1" "$3")」，应为「$2」"
+}
+
+open_program()
+{
+  xdotool windowactivate --sync "$MAIN"
+  xdotool key ctrl+o
+  wait_window "打开" >/dev/null
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+  wait_until 15 title_is "$APP_TITLE - ${1##*/}" || fail "标题是「$(title)」"
+  sleep 0.5
+}
+
+# keypad_field X TEXT: empties the field at X with the keyboard, then types
+# TEXT on the operator panel's keypad.
+keypad_field()
+{
+  click_at "$1" $FIELD_Y
+  xdotool key ctrl+a BackSpace
+  keypad_type "$2"
+}
+
+choose_code()
+{
+  click_at $FIELD_CODE $FIELD_Y
+  sleep 0.3
+  xdotool type "$1"
+  xdotool key Return
+  sleep 0.2
+}
+
+step "打开要编辑的程序"
+open_program "$EDIT_PROGRAM"
+step "用面板键盘输入语句并插入"
+choose_code G01
+keypad_field $FIELD_LINE 8
+keypad_field $FIELD_X X25
+keypad_field $FIELD_Z Z-40
+keypad_field $FIELD_F F0.1
+shot 11-typed
+panel_key 130   # INSERT
+# Line 8 is taken: the program asks whether to insert in front of it.
+BOX="^$APP_TITLE\$"
+wait_window "$BOX" >/dev/null
+shot 12-insert-question
+xdotool key Return
+wait_gone "$BOX"
+wait_row 8 "8 G01 X25 Z-40 F0.1" 13-inserted
+wait_row 9 "9 M02" 13-inserted
+
+# save_over: the save command asks for the name, offering the program's
+# own; keeping it means answering the file dialog's overwrite question.
+save_over()
+{
+  local dialog=另存为
+  wait_window "$dialog" >/dev/null
+  shot "$1"
+  xdotool key Return
+  two_boxes() { [ "$(xdotool search --onlyvisible --name "^$dialog\$" | wc -l)" -ge 2 ]; }
+  wait_until 10 two_boxes || fail "没有出现覆盖文件的询问"
+  xdotool key y
+  wait_gone "$dialog"
+}
+
+step "保存"
+xdotool key ctrl+s
+save_over 14-save-as
+wait_until 15 title_is "$EDIT_NAME - $APP_TITLE" || fail "保存后标题是「$(title)」"
+shot 15-saved
+cp "$EDIT_PROGRAM" "$OUT/saved-$EDIT_NAME"
+[ "$(sed -n '8,9p' "$EDIT_PROGRAM" | tr -d '\r' | tr '\n' ' ')" = "G01X25Z-40F0.1 M02 " ] ||
+  fail "保存的文件第 8、9 行不对：$(sed -n '8,9p' "$EDIT_PROGRAM" | tr '\n' ' ')"
+
+step "重新打开"
+open_program "$EDIT_PROGRAM"
+wait_row 8 "8 G01 X25 Z-40 F0.1" 16-reopened
+wait_row 9 "9 M02" 16-reopened
+
+# --- close with an unsaved edit and keep it --------------------------------
+step "未保存时关闭"
+choose_code G00
+keypad_field $FIELD_LINE 10
+keypad_field $FIELD_X X50
+keypad_field $FIELD_Z Z50
+panel_key 130   # INSERT
+wait_row 10 "10 G00 X50 Z50" 17-unsaved
+xdotool windowactivate --sync "$MAIN"
+xdotool key alt+F4
+wait_window "$BOX" >/dev/null
+shot 18-save-question
+xdotool key y
+save_over 19-save-as-on-close
+velmora_gone() { ! kill -0 "$VELMORA_PID" 2>/dev/null; }
+wait_until 15 velmora_gone || fail "velmora 没有退出"
+status=0
+wait "$VELMORA_PID" || status=$?
+[ "$status" = 0 ] || fail "velmora 退出码是 $status"
+[ "$(tail -n 2 "$EDIT_PROGRAM" | tr -d '\r' | tr '\n' ' ')" = "M02 G00X50Z50 " ] ||
+  fail "关闭时保存的文件末尾不对：$(tail -n 2 "$EDIT_PROGRAM" | tr '\n' ' ')"
+echo "端到端测试通过（${SECONDS} 秒），截图在 $OUT"
