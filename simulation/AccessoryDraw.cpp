@@ -205,24 +205,15 @@ constexpr SChipLook kChipLooks[6] = {
     {-10, {5, 0, 0}}, {-5, {0, 0, 0}}, {5, {5, 0, -10}},
 };
 
-GLuint Compile(void (*draw)(const CQuadrics&), const CQuadrics& quad)
-{
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    draw(quad);
-    glEndList();
-    return list;
-}
-
 } // namespace
 
 void CompileAccessoryLists(SSceneLists& lists, const CQuadrics& quad)
 {
-    lists.tailstock = Compile(TailstockShape, quad);
-    lists.hose = Compile(HoseShape, quad);
-    lists.door = Compile(DoorShape, quad);
-    lists.window = Compile(WindowShape, quad);
-    lists.droplet = Compile([](const CQuadrics& q) { gluSphere(q.q, 1.0, 16, 16); }, quad);
+    lists.tailstock = CompileList(TailstockShape, quad);
+    lists.hose = CompileList(HoseShape, quad);
+    lists.door = CompileList(DoorShape, quad);
+    lists.window = CompileList(WindowShape, quad);
+    lists.droplet = CompileList([](const CQuadrics& q) { gluSphere(q.q, 1.0, 16, 16); }, quad);
 }
 
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam)

@@ -50,22 +50,13 @@ void ChuckBodyShape(const CQuadrics& quad)
     glPopMatrix();
 }
 
-GLuint Compile(void (*draw)(const CQuadrics&), const CQuadrics& quad)
-{
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    draw(quad);
-    glEndList();
-    return list;
-}
-
 } // namespace
 
 void CompileChuckLists(SSceneLists& lists, const CQuadrics& quad)
 {
-    lists.jaw = Compile(JawShape, quad);
-    lists.spindleNose = Compile(SpindleNoseShape, quad);
-    lists.chuckBody = Compile(ChuckBodyShape, quad);
+    lists.jaw = CompileList(JawShape, quad);
+    lists.spindleNose = CompileList(SpindleNoseShape, quad);
+    lists.chuckBody = CompileList(ChuckBodyShape, quad);
 }
 
 void DrawChuckJaws(const SDrawContext& ctx)

@@ -111,3 +111,12 @@ void SolidCube(double size)
     else
         OwnCube(size);
 }
+
+GLuint CompileList(void (*draw)(const CQuadrics&), const CQuadrics& quad)
+{
+    const GLuint list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    draw(quad);
+    glEndList();
+    return list;
+}

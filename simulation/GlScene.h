@@ -37,3 +37,6 @@ struct CQuadrics {
     void Disk(double inner, double outer) const { gluDisk(q, inner, outer, slices, 1); }
     void Inside(bool inside) const { gluQuadricOrientation(q, inside ? GLU_INSIDE : GLU_OUTSIDE); }
 };
+
+// A display list holding what draw draws with the view's quadric.
+GLuint CompileList(void (*draw)(const CQuadrics&), const CQuadrics& quad);

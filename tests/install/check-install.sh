@@ -13,6 +13,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expect=(
   bin/velmora
   bin/velmora-check
+  bin/velmora-sim
   include/corvid.h
   share/applications/velmora.desktop
   share/icons/hicolor/scalable/apps/velmora.svg
@@ -24,7 +25,10 @@ expect=(
 for f in "${expect[@]}"; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-[ -n "$(find "$prefix" -name libcorvid.so.1)" ] || { echo "not installed: libcorvid.so.1"; exit 1; }
+# The library folder's name depends on the platform.
+for f in libcorvid.so.1 corvid.pc CorvidConfig.cmake; do
+  [ -n "$(find "$prefix" -name "$f")" ] || { echo "not installed: $f"; exit 1; }
+done
 
 # From a folder that holds none of the data: help and version need no
 # window, and the installed checker reads an installed sample.
