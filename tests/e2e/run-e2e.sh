@@ -143,6 +143,17 @@ shot 04-tool-library
 click_in "$DIALOG" 406 202    # 确认
 wait_gone "刀具库"
 
+# Started before the reference return, the run stops with a warning box
+# that does not block the window.
+step "未回参考点时开始"
+click_at $VIEW_X $VIEW_Y
+menu 406 1
+BOX="^$APP_TITLE\$"
+WARNING=$(wait_window "$BOX")
+shot 05-not-referenced
+xdotool windowactivate --sync "$WARNING" key Return
+wait_gone "$BOX"
+
 step "回参考点与点动"
 panel_key 155   # REF
 panel_key 135   # +X
@@ -264,7 +275,6 @@ keypad_field $FIELD_F F0.1
 shot 11-typed
 panel_key 130   # INSERT
 # Line 8 is taken: the program asks whether to insert in front of it.
-BOX="^$APP_TITLE\$"
 wait_window "$BOX" >/dev/null
 shot 12-insert-question
 xdotool key Return
