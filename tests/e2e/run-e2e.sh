@@ -172,7 +172,7 @@ status_is_end()
   local text
   text=$(status_text)
   [[ "$text" == G0* ]] && [ ! -e "$OUT/06-running.png" ] && cp "$OUT/.status.png" "$OUT/06-running.png"
-  [ "$text" = M02 ]
+  [ "$text" = M02 ] || { [[ "$text" == M* ]] && ocr_reads "$OUT/.status.png" $STATUS_PANE M02; }
 }
 step "开始仿真"
 click_at $VIEW_X $VIEW_Y
@@ -188,9 +188,9 @@ yellow_after=$(count_colour "$OUT/06-machined.png" $VIEW_AREA $YELLOW 30%)
 [ "$yellow_after" -ge $((yellow_before + 50)) ] ||
   fail "三维视图里没有看到黄色的已加工部分（黄色像素 $yellow_before → $yellow_after）"
 [ -e "$OUT/06-running.png" ] || fail "仿真过程中状态栏没有显示过移动语句"
-position=$(ocr "$OUT/06-running.png" $POSITION_AREA -resize 300% -negate)
-[[ "$position" =~ ^X\ -?[0-9]+\.[0-9]{3}\ Z\ -?[0-9]+\.[0-9]{3}$ ]] && [ "$position" != "X 0.000 Z 0.000" ] ||
-  fail "加工中位置显示是「$position」"
+ocr_readings "$OUT/06-running.png" $POSITION_AREA -negate | grep -v -x "X 0.000 Z 0.000" |
+  grep -E '^X -?[0-9]+\.[0-9]{3} Z -?[0-9]+\.[0-9]{3}$' >/dev/null ||
+  fail "加工中位置显示是「$(ocr "$OUT/06-running.png" $POSITION_AREA -resize 300% -negate)」"
 
 # --- tool compensation: edit a cell in place and drop the edit ------------
 step "刀具补偿"

@@ -7,6 +7,9 @@ STEP="启动"
 fail()
 {
   echo "端到端测试失败，步骤「$STEP」：$*" >&2
+  if [ -n "${VELMORA_PID:-}" ] && ! kill -0 "$VELMORA_PID" 2>/dev/null; then
+    echo "velmora 已经退出，输出见 $OUT/velmora.log" >&2
+  fi
   shot "failed" || true
   exit 1
 }
@@ -29,7 +32,7 @@ wait_until()
   done
 }
 
-visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | sed -n 1p; }
 has_window() { [ -n "$(visible_window "$1")" ]; }
 no_window() { [ -z "$(visible_window "$1")" ]; }
 
@@ -93,17 +96,28 @@ ocr()
   rm -f "$crop"
 }
 
-# ocr_reads IMAGE GEOMETRY TEXT [CONVERT OPTIONS...]: whether the part reads
-# TEXT in one of a few enlargements; small text loses a character now and
+# ocr_readings IMAGE GEOMETRY [CONVERT OPTIONS...]: what the part reads in
+# a few enlargements, one line each; small text loses a character now and
 # then in one of them, seldom in all.
+ocr_readings()
+{
+  local image=$1 geometry=$2 scale
+  shift 2
+  for scale in 300% 400% 250%; do
+    ocr "$image" "$geometry" -resize $scale "$@"
+    echo
+  done
+  ocr "$image" "$geometry" -resize 300% -threshold 50% "$@"
+  echo
+}
+
+# ocr_reads IMAGE GEOMETRY TEXT [CONVERT OPTIONS...]: whether one of the
+# readings is TEXT.
 ocr_reads()
 {
-  local image=$1 geometry=$2 text=$3 scale
+  local image=$1 geometry=$2 text=$3
   shift 3
-  for scale in 300% 400% 250%; do
-    [ "$(ocr "$image" "$geometry" -resize $scale "$@")" = "$text" ] && return 0
-  done
-  [ "$(ocr "$image" "$geometry" -resize 300% -threshold 50% "$@")" = "$text" ]
+  ocr_readings "$image" "$geometry" "$@" | grep -xF -- "$text" >/dev/null
 }
 
 # Number of pixels of a part of a screenshot close to a colour.
