@@ -38,6 +38,7 @@ cleanup()
   rm -rf "$TMP"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
 
 # --- a display, a window manager and the program, all our own -------------
 step "启动虚拟显示"
