@@ -45,6 +45,10 @@ CMySDOpenGLView::~CMySDOpenGLView()
 {
     m_frameClock.stop();
     ReleaseGl();
+    // The base class destroys the context after this body has run; its
+    // last signal must not reach a view that is already gone.
+    if (QOpenGLContext* gl = context())
+        disconnect(gl, nullptr, this, nullptr);
 }
 
 void CMySDOpenGLView::ReleaseGl()
