@@ -101,6 +101,7 @@ menu()
 }
 MENU_STOCK=323
 MENU_TOOL=365
+MENU_SIMULATE=406
 VIEW_X=400
 VIEW_Y=600
 
@@ -148,7 +149,7 @@ wait_gone "刀具库"
 # that does not block the window.
 step "未回参考点时开始"
 click_at $VIEW_X $VIEW_Y
-menu 406 1
+menu $MENU_SIMULATE 1
 BOX="^$APP_TITLE\$"
 WARNING=$(wait_window "$BOX")
 shot 05-not-referenced
@@ -177,7 +178,7 @@ status_is_end()
 }
 step "开始仿真"
 click_at $VIEW_X $VIEW_Y
-menu 406 1
+menu $MENU_SIMULATE 1
 wait_until 60 status_is_end || fail "状态栏没有显示 M02，最后读到「$(status_text)」"
 rm -f "$OUT/.status.png"
 sleep 0.5
@@ -332,4 +333,8 @@ wait "$VELMORA_PID" || status=$?
 [ "$status" = 0 ] || fail "velmora 退出码是 $status"
 [ "$(tail -n 2 "$EDIT_PROGRAM" | tr -d '\r' | tr '\n' ' ')" = "M02 G00X50Z50 " ] ||
   fail "关闭时保存的文件末尾不对：$(tail -n 2 "$EDIT_PROGRAM" | tr '\n' ' ')"
+# Built with the sanitizers, the program reports what it did wrong on the
+# way, even when it ends well.
+! grep -E "runtime error|ERROR: AddressSanitizer" "$OUT/velmora.log" ||
+  fail "velmora 的输出里有错误报告（$OUT/velmora.log）"
 echo "端到端测试通过（${SECONDS} 秒），截图在 $OUT"
