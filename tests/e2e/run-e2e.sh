@@ -89,15 +89,22 @@ keypad_type()
   done
 }
 
+# A menu that is open is a window of the program's own besides the main one.
+program_windows() { xdotool search --onlyvisible --class velmora 2>/dev/null || true; }
+popup_open() { [ -n "$(program_windows | grep -vx "$MAIN")" ]; }
+wait_popup() { wait_until 10 popup_open || fail "菜单没有打开"; }
+
 # menu X ITEM: opens the menu-bar entry at X and picks its ITEMth entry.
 menu()
 {
   click_at "$1" 29
-  sleep 0.3
-  local i
+  wait_popup
+  local i popup
+  popup=$(program_windows | grep -vx "$MAIN" | sed -n 1p)
   for ((i = 0; i < $2; i++)); do xdotool key Down; done
   xdotool key Return
-  sleep 0.3
+  popup_gone() { ! program_windows | grep -x "$popup" >/dev/null; }
+  wait_until 10 popup_gone || fail "菜单没有关闭"
 }
 MENU_STOCK=323
 MENU_TOOL=365
@@ -197,7 +204,7 @@ ocr_readings "$OUT/06-running.png" $POSITION_AREA -negate | grep -v -x "X 0.000 
 # --- tool compensation: edit a cell in place and drop the edit ------------
 step "刀具补偿"
 click_at $((PANEL_X + 150)) $((PANEL_Y + 665)) 3
-sleep 0.5
+wait_popup
 shot 07-popup
 xdotool key t
 DIALOG=$(wait_window "刀具补偿")
