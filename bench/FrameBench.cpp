@@ -25,17 +25,6 @@
 
 namespace {
 
-class CSilentOutput : public CSimulationOutput {
-public:
-    void Status(const std::string&) override {}
-    void ShowPosition(double, double) override {}
-    void SetSpindle(int) override {}
-    void SetCoolant(int) override {}
-    void PlaySound(const std::string&) override {}
-    void Warn(int, const std::string&) override {}
-    void Message(const std::string&) override {}
-};
-
 std::string Fixed(double value)
 {
     char buffer[32];
@@ -55,7 +44,7 @@ double Percentile(std::vector<double> values, double p)
 void TimeMode(COffscreenHost& host, CSimulation& sim, CPanelState& panel, ERenderMode mode,
               int frames, std::vector<double>& times)
 {
-    CSilentOutput out;
+    CQuietSimulationOutput out;
     CCamera camera;
     sim.switches.renderMode = mode;
     for (int i = 0; i < 10; ++i)

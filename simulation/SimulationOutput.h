@@ -20,3 +20,16 @@ public:
     // A statement's node begins to execute: the editor follows it.
     virtual void StatementStarted(int /*lineNumber*/) {}
 };
+
+// Drops everything: for runs where only the final state matters (benchmarks,
+// pictures). Override what should still be heard.
+class CQuietSimulationOutput : public CSimulationOutput {
+public:
+    void Status(const std::string&) override {}
+    void ShowPosition(double, double) override {}
+    void SetSpindle(int) override {}
+    void SetCoolant(int) override {}
+    void PlaySound(const std::string&) override {}
+    void Warn(int, const std::string&) override {}
+    void Message(const std::string&) override {}
+};

@@ -18,15 +18,10 @@
 
 namespace {
 
-class CQuietOutput : public CSimulationOutput {
+// A warning still tells why a picture does not show what was asked for.
+class CQuietOutput : public CQuietSimulationOutput {
 public:
-    void Status(const std::string&) override {}
-    void ShowPosition(double, double) override {}
-    void SetSpindle(int) override {}
-    void SetCoolant(int) override {}
-    void PlaySound(const std::string&) override {}
     void Warn(int, const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    void Message(const std::string&) override {}
 };
 
 int Number(std::string_view text)
