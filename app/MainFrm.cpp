@@ -1,6 +1,6 @@
 #include "app/MainFrm.h"
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "platform/ResourcePaths.h"
 
 #include <QAction>

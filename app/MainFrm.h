@@ -2,7 +2,7 @@
 // The main window: menu, toolbar, status bar and the three panes side by
 // side (simulation, statement editor, operator panel). It routes commands
 // and runs the program-level ones; the panes own theirs.
-#include "app/CommandTarget.h"
+#include "common/CommandTarget.h"
 #include "app/ProgramCommands.h"
 #include "app/RecentFiles.h"
 #include "app/SplitterLayout.h"

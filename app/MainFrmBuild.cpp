@@ -1,5 +1,5 @@
 // Building the main window's parts from the command tables.
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/MainFrm.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The modal dialogs the main window's own commands run by default.
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/MainFrm.h"
 #include "editor/CutCompsteDlg.h"
 #include "editor/DAOJU.h"

@@ -1,6 +1,6 @@
 #include "app/ProgramCommands.h"
 
-#include "app/SaveWarning.h"
+#include "program/SaveWarning.h"
 
 #include <filesystem>
 #include <system_error>

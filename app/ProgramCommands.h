@@ -3,8 +3,8 @@
 // open, save and close, with their questions. Nothing unsaved is dropped
 // unless the user said No: a save that is cancelled or fails cancels the
 // command that asked for it.
-#include "app/ProgramFile.h"
-#include "app/VelmoraDoc.h"
+#include "program/ProgramFile.h"
+#include "program/VelmoraDoc.h"
 #include "platform/FileChooser.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"

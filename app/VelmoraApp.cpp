@@ -1,6 +1,6 @@
 #include "app/VelmoraApp.h"
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/MainFrm.h"
 
 #include <QApplication>

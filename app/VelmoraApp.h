@@ -2,8 +2,8 @@
 // The application object: owns the document, the desktop services and the
 // main window, and takes the commands no pane or frame takes (about, the
 // standard new document).
-#include "app/CommandTarget.h"
-#include "app/VelmoraDoc.h"
+#include "common/CommandTarget.h"
+#include "program/VelmoraDoc.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtServices.h"
 

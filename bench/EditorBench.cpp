@@ -2,7 +2,7 @@
 // (document and table together), the document's own bulk delete, and
 // rebuilding the table from the document.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display.
-#include "app/VelmoraDoc.h"
+#include "program/VelmoraDoc.h"
 #include "editor/GcodeEditPanelView.h"
 #include "platform/KeyTyper.h"
 

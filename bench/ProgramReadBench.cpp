@@ -1,6 +1,6 @@
 // Reading, checking and storing generated programs of 100,000 and 1,000,000
 // lines: lines per second, and heap bytes kept per stored statement.
-#include "app/ProgramFile.h"
+#include "program/ProgramFile.h"
 
 #include <benchmark/benchmark.h>
 

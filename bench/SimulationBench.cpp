@@ -1,6 +1,6 @@
 // The machining model's speed: one step with its cut, and the start command
 // on a program of 30,000 statements.
-#include "app/ProgramFile.h"
+#include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "simulation/Interpreter.h"
 #include "simulation/Simulation.h"

@@ -1,6 +1,6 @@
 #include "editor/EditorForm.h"
 
-#include "app/NumberParsing.h"
+#include "common/NumberParsing.h"
 #include "editor/EditorCodes.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // them a code enables, validation, building a record and the table rows that
 // show the document. The editor pane copies control texts in and out; every
 // rule lives here.
-#include "app/VelmoraDoc.h"
+#include "program/VelmoraDoc.h"
 #include "platform/Prompter.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 #include "editor/EditorForm.h"
 #include "editor/TableText.h"
 
-#include "app/NumberParsing.h"
+#include "common/NumberParsing.h"
 
 #include <initializer_list>
 #include <utility>

@@ -3,8 +3,8 @@
 // table, one row per statement, and a row of entry fields under the table
 // columns in which one statement is composed. The rules live in
 // CEditorForm; this widget copies texts in and out and keeps the table.
-#include "app/CommandTarget.h"
-#include "app/VelmoraDoc.h"
+#include "common/CommandTarget.h"
+#include "program/VelmoraDoc.h"
 #include "editor/EditorForm.h"
 
 #include <QWidget>

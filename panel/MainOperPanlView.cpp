@@ -1,7 +1,7 @@
 #include "panel/MainOperPanlView.h"
 
-#include "app/CommandTable.h"
-#include "editor/Label.h"
+#include "common/CommandTable.h"
+#include "panel/Label.h"
 #include "panel/PanelArtwork.h"
 #include "panel/PanelKeyButton.h"
 

@@ -1,6 +1,6 @@
 #include "panel/PanelDisplays.h"
 
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 
 #include <cstdio>
 #include <ctime>

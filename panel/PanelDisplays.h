@@ -1,7 +1,7 @@
 #pragma once
 // The panel screen's clock and position texts, their colours, and the
 // values the simulation sends to the position display.
-#include "editor/LabelRules.h"
+#include "panel/LabelRules.h"
 #include "panel/PanelState.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "simulation/Interpreter.h"
 
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/StepContext.h"
 #include "simulation/Warnings.h"
 

@@ -1,7 +1,7 @@
 // The step of a move: one millimetre along Z per frame (a pure X move at
 // once), each position recorded in the trace and cut into the profile.
 #include "panel/PanelDisplays.h"
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/StepContext.h"
 #include "simulation/Warnings.h"
 

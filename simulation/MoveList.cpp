@@ -4,8 +4,8 @@
 #include "simulation/ArcCentre.h"
 #include "simulation/Interpreter.h"
 
-#include "app/NumberParsing.h"
-#include "app/VelmoraDoc.h"
+#include "common/NumberParsing.h"
+#include "program/VelmoraDoc.h"
 
 #include <algorithm>
 #include <string>

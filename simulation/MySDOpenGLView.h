@@ -3,7 +3,7 @@
 // times a second by the frame clock, turned, panned and zoomed with the mouse.
 // It owns the simulation's state; the scene commands change it through
 // Simulation().
-#include "app/CommandTarget.h"
+#include "common/CommandTarget.h"
 #include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/SceneRenderer.h"

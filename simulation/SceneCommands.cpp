@@ -1,6 +1,6 @@
 #include "simulation/SceneCommands.h"
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "simulation/Interpreter.h"
 #include "simulation/Simulation.h"
 

@@ -3,7 +3,7 @@
 // modes, chuck, tailstock cone, door, tool path, stock size, tool selection
 // and the start of a run. The view hands its commands here and supplies the
 // dialogs, the panel's spindle state and its frame clock.
-#include "app/CommandTarget.h"
+#include "common/CommandTarget.h"
 #include "editor/ToolLibrary.h"
 #include "simulation/StockSize.h"
 

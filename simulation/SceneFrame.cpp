@@ -1,6 +1,6 @@
 #include "simulation/SceneFrame.h"
 
-#include "app/NumberParsing.h"
+#include "common/NumberParsing.h"
 #include "panel/PanelDisplays.h"
 #include "panel/PanelState.h"
 #include "simulation/SimulationOutput.h"

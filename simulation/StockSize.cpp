@@ -1,6 +1,6 @@
 #include "simulation/StockSize.h"
 
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/Simulation.h"
 #include "simulation/Warnings.h"
 

@@ -1,6 +1,6 @@
 #include "simulation/ViewOutput.h"
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/MainFrm.h"
 #include "panel/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"

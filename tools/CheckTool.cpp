@@ -1,9 +1,9 @@
 #include "tools/CheckTool.h"
 
-#include "app/ProgramFile.h"
-#include "app/SaveWarning.h"
+#include "program/ProgramFile.h"
+#include "program/SaveWarning.h"
 #include "platform/StreamPrompter.h"
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 
 #include <string>
 #include <string_view>

@@ -6,7 +6,7 @@
 // takes the dialog a frame command opens (32797 tool compensation, 32787
 // tool setting) instead.
 #include "app/MainFrm.h"
-#include "app/NumberParsing.h"
+#include "common/NumberParsing.h"
 #include "app/VelmoraApp.h"
 
 #include <QApplication>

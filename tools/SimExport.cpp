@@ -1,6 +1,6 @@
 #include "tools/SimExport.h"
 
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/ProfileMesh.h"
 #include "simulation/Simulation.h"
 

@@ -1,10 +1,10 @@
 #include "tools/SimTool.h"
 
-#include "app/ProgramFile.h"
+#include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/StreamPrompter.h"
 #include "simulation/Interpreter.h"
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/SceneFrame.h"
 #include "simulation/Simulation.h"
 #include "simulation/SimulationOutput.h"

@@ -1,5 +1,5 @@
 // Layouts, the recently-used list and the command tables of the main window.
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/RecentFiles.h"
 #include "app/SplitterLayout.h"
 

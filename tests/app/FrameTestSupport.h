@@ -1,7 +1,7 @@
 #pragma once
 // A main window on scripted services, with plain widgets for the panes a
 // test does not look at.
-#include "app/DocTestSupport.h"
+#include "program/DocTestSupport.h"
 #include "app/MainFrm.h"
 #include "app/ScriptedFileChooser.h"
 #include "platform/PlatformDoubles.h"

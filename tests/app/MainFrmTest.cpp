@@ -1,6 +1,6 @@
 #include "app/FrameTestSupport.h"
 
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "editor/GcodeEditPanelView.h"
 
 #include <QAction>

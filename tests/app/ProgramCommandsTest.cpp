@@ -1,6 +1,6 @@
 #include "app/ProgramCommands.h"
 
-#include "app/DocTestSupport.h"
+#include "program/DocTestSupport.h"
 #include "app/ScriptedFileChooser.h"
 #include "platform/PlatformDoubles.h"
 

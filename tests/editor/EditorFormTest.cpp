@@ -1,6 +1,6 @@
 #include "editor/EditorForm.h"
 
-#include "app/DocTestSupport.h"
+#include "program/DocTestSupport.h"
 
 #include <gtest/gtest.h>
 

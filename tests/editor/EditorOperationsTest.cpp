@@ -2,7 +2,7 @@
 #include "editor/EditorForm.h"
 #include "editor/TableText.h"
 
-#include "app/DocTestSupport.h"
+#include "program/DocTestSupport.h"
 
 #include <gtest/gtest.h>
 

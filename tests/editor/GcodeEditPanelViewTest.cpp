@@ -1,6 +1,6 @@
 #include "editor/GcodeEditPanelView.h"
 
-#include "app/DocTestSupport.h"
+#include "program/DocTestSupport.h"
 #include "platform/QtServices.h"
 
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // program read without a fault must save and read back as the same
 // statements; and whatever was read, each statement that a save does not
 // give back the same must be named by it.
-#include "app/ProgramFile.h"
+#include "program/ProgramFile.h"
 
-#include "../app/SaveCheck.h"
+#include "../program/SaveCheck.h"
 
 #include <cstdint>
 #include <cstdio>

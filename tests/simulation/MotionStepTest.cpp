@@ -1,6 +1,6 @@
 // The steps of moves: trace, cut rule, status texts and the position display.
 #include "SimulationTestSupport.h"
-#include "simulation/NumberText.h"
+#include "common/NumberText.h"
 #include "simulation/Warnings.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The view's commands without the view: switches, stock size, tool selection.
 #include "SimulationTestSupport.h"
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "simulation/SceneCommands.h"
 #include "simulation/Warnings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A simulation set up for machining and an output that records what a run
 // tells the world, for the interpreter's tests.
-#include "app/ProgramFile.h"
+#include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/ScriptedPrompter.h"
 #include "simulation/Interpreter.h"

@@ -1,4 +1,4 @@
-#include "editor/Label.h"
+#include "panel/Label.h"
 
 #include "platform/PlatformDoubles.h"
 

@@ -1,6 +1,6 @@
 #include "panel/MainOperPanlView.h"
 
-#include "editor/Label.h"
+#include "panel/Label.h"
 #include "panel/PanelKeyButton.h"
 #include "platform/PlatformDoubles.h"
 #include "platform/QtPrompter.h"

@@ -2,7 +2,7 @@
 // editor, its alarms reach the status bar and its menu reaches the frame.
 #include "app/MainFrm.h"
 #include "app/ScriptedFileChooser.h"
-#include "app/VelmoraDoc.h"
+#include "program/VelmoraDoc.h"
 #include "editor/GcodeEditPanelView.h"
 #include "panel/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"

@@ -1,7 +1,7 @@
 // The scene commands in the main window: the panel's spindle, the dialogs,
 // and the editor following the run.
 #include "app/FrameTestSupport.h"
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "editor/GcodeEditPanelView.h"
 #include "panel/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"

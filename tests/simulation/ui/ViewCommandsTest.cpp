@@ -1,6 +1,6 @@
 // The simulation view in the main window: its commands reach the scene, and
 // warnings leave the frame clock running, each box with its own text.
-#include "app/CommandTable.h"
+#include "common/CommandTable.h"
 #include "app/FrameTestSupport.h"
 #include "simulation/MySDOpenGLView.h"
 #include "simulation/SceneCommandLink.h"

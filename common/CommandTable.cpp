@@ -1,0 +1,108 @@
+#include "common/CommandTable.h"
+
+#include <array>
+
+namespace {
+
+const SMenuEntry kFile[] = {
+    {"新建(&N)\tCtrl+N", Cmd::FileNew},   {"打开(&O)...\tCtrl+O", Cmd::Open},
+    {"保存(&S)\tCtrl+S", Cmd::Save},      {"另存为(&A)...", Cmd::FileSaveAs},
+    {},                                   {"打印(&P)...\tCtrl+P", Cmd::Print},
+    {"打印预览(&V)", Cmd::PrintPreview}, {"打印设置(&R)...", Cmd::PrintSetup},
+    {},                                   {"最近文件", Cmd::RecentFirst},
+    {},                                   {"退出(&X)", Cmd::Exit},
+};
+const SMenuEntry kEdit[] = {
+    {"撤消(&U)\tCtrl+Z", Cmd::Undo}, {},
+    {"剪切(&T)\tCtrl+X", Cmd::Cut},  {"复制(&C)\tCtrl+C", Cmd::Copy},
+    {"粘贴(&P)\tCtrl+V", Cmd::Paste},
+};
+const SMenuEntry kView[] = {
+    {"工具栏(&T)", Cmd::ToggleToolBar},
+    {"状态栏(&S)", Cmd::ToggleStatusBar},
+};
+const SMenuEntry kOperate[] = {
+    {"开始加工(&S)", Cmd::StartMachining}, {"暂停加工(&P)", Cmd::PauseMachining},
+    {"返回加工(&N)", Cmd::ResumeMachining}, {"临时退出(&T)", Cmd::LeaveMachining},
+};
+const SMenuEntry kViewOps[] = {
+    {"旋转(&R)", Cmd::Rotate},           {"平移(&P)", Cmd::Pan},
+    {"缩放(&S)", Cmd::Zoom},             {},
+    {"线框模型(&W)", Cmd::Wireframe},    {"实体模型(&F)", Cmd::Solid},
+    {"透明模型(&T)", Cmd::Transparent},  {"隐藏模型(&H)", Cmd::HideModel},
+    {},                                  {"视图切换(&C)", Cmd::ViewSwitch},
+};
+const SMenuEntry kStock[] = {
+    {"毛坯尺寸设置", Cmd::StockSize},
+    {"松开毛坯", Cmd::ReleaseStock},
+    {"夹紧毛坯", Cmd::ClampStock},
+};
+const SMenuEntry kTool[] = {{"刀具选择", Cmd::ToolSelect}};
+const SMenuEntry kSimulate[] = {{"开始", Cmd::Simulate}};
+const SMenuEntry kAccessories[] = {
+    {"安装顶锥", Cmd::FitCentre}, {"移去顶锥", Cmd::RemoveCentre},
+    {"隐藏尾架", Cmd::HideTailstock}, {},
+    {"车门开/关", Cmd::Door},     {},
+    {"显示刀轨", Cmd::ToolPath},  {},
+    {"冷却液开/关", Cmd::Coolant}, {},
+    {"声音开/关", Cmd::SoundSwitch},
+};
+const SMenuEntry kHelp[] = {
+    {"关于 Velmora(&A)...", Cmd::About},
+    {"操作说明", Cmd::Help},
+};
+
+const SMenuPopup kMainMenu[] = {
+    {"文件(&F)", kFile},    {"编辑(&E)", kEdit},    {"查看(&V)", kView},
+    {"操作(&O)", kOperate}, {"视图操作(&T)", kViewOps}, {"毛坯", kStock},
+    {"刀具", kTool},        {"仿真(&S)", kSimulate}, {"辅助功能", kAccessories},
+    {"帮助(&H)", kHelp},
+};
+
+const SMenuEntry kProgramPopup[] = {
+    {"新建程序&N", Cmd::NewProgram},
+    {"从磁盘读取程序&F", Cmd::ReadProgram},
+    {"使用自带编辑器&E", Cmd::BuiltInEditor},
+    {"选择使用刀具补偿&T", Cmd::ToolCompensation},
+};
+
+const int kToolBar[] = {
+    Cmd::Rotate,      Cmd::Pan,          Cmd::Zoom,       kSeparator,
+    Cmd::Wireframe,   Cmd::Solid,        Cmd::Transparent, Cmd::HideModel,
+    Cmd::ReleaseStock, Cmd::ClampStock,  Cmd::ToolSetting, Cmd::Door,
+    Cmd::Simulate,    Cmd::ToolPath,     Cmd::ViewSwitch,
+};
+
+const SAccelerator kAccelerators[] = {
+    {"Ctrl+N", Cmd::FileNew},       {"Ctrl+O", Cmd::FileOpen},   {"Ctrl+S", Cmd::FileSave},
+    {"Ctrl+P", Cmd::Print},         {"Ctrl+Z", Cmd::Undo},       {"Alt+Backspace", Cmd::Undo},
+    {"Ctrl+X", Cmd::Cut},           {"Shift+Del", Cmd::Cut},     {"Ctrl+C", Cmd::Copy},
+    {"Ctrl+Ins", Cmd::Copy},        {"Ctrl+V", Cmd::Paste},      {"Shift+Ins", Cmd::Paste},
+    {"F6", Cmd::NextPane},          {"Shift+F6", Cmd::PreviousPane},
+};
+
+const SPrompt kPrompts[] = {
+    {Cmd::Rotate, "旋转视图"},   {Cmd::Pan, "平移视图"},      {Cmd::Zoom, "缩放视图"},
+    {Cmd::Wireframe, "线框模型"}, {Cmd::Solid, "实体模型"},    {Cmd::Simulate, "开始仿真"},
+    {Cmd::ToolPath, "刀轨显示"}, {Cmd::ClampStock, "加紧工件"}, {Cmd::ReleaseStock, "松开工件"},
+    {Cmd::Door, "车门开关"},     {Cmd::ViewSwitch, "视图切换"},
+};
+
+} // namespace
+
+namespace Commands {
+
+std::span<const SMenuPopup> MainMenu() { return kMainMenu; }
+std::span<const SMenuEntry> ProgramPopup() { return kProgramPopup; }
+std::span<const int> ToolBar() { return kToolBar; }
+std::span<const SAccelerator> Accelerators() { return kAccelerators; }
+
+std::string_view Prompt(int id)
+{
+    for (const auto& prompt : kPrompts)
+        if (prompt.id == id)
+            return prompt.text;
+    return {};
+}
+
+} // namespace Commands
