@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+struct CMachine;
 class CResourcePaths;
 class CKeyTyper;
 class CSoundPlayer;
@@ -28,6 +29,7 @@ class CMainFrame;
 // What the frame and its panes work with; owned by the application.
 struct SFrameServices {
     CVelmoraDoc& doc;
+    CMachine& machine;
     CPrompter& prompter;
     CFileChooser& files;
     CShell& shell;

@@ -2,6 +2,7 @@
 
 #include "common/CommandTable.h"
 #include "app/MainFrm.h"
+#include "simulation/Machine.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,6 +18,7 @@
 CVelmoraApp::CVelmoraApp()
     : m_prompter(QString::fromUtf8(Commands::kAppTitle.data())),
       m_doc(m_prompter),
+      m_machine(std::make_unique<CMachine>()),
       m_sound(m_paths),
       m_translator(std::make_unique<QTranslator>())
 {
@@ -39,7 +41,7 @@ bool CVelmoraApp::InitInstance()
     LoadTranslations(*m_translator);
     QApplication::setWindowIcon(QIcon(":/icons/velmora.svg"));
     m_files = std::make_unique<CQtFileChooser>(nullptr);
-    SFrameServices services{m_doc, m_prompter, *m_files, m_shell, m_paths, m_keys, m_sound};
+    SFrameServices services{m_doc, *m_machine, m_prompter, *m_files, m_shell, m_paths, m_keys, m_sound};
     m_frame = std::make_unique<CMainFrame>(services, this);
     m_frame->showMaximized();
     return true;

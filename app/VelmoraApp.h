@@ -12,6 +12,7 @@
 #include <memory>
 
 class CMainFrame;
+struct CMachine;
 
 class QTranslator;
 
@@ -43,6 +44,8 @@ private:
 
     CQtPrompter m_prompter;
     CVelmoraDoc m_doc;
+    // The machine is large (its arrays): it lives on the heap.
+    std::unique_ptr<CMachine> m_machine;
     CQtResourcePaths m_paths;
     CQtShell m_shell;
     CQtKeyTyper m_keys;

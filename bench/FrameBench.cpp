@@ -4,11 +4,10 @@
 // solid and half transparent.
 // Usage: xvfb-run -a -s "-screen 0 1280x1024x24" frame_bench [--frames N]
 // The last line reads "frames N median_ms M p95_ms P".
-#include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/OffscreenHost.h"
 #include "simulation/SceneDemo.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
 #include "simulation/SimulationOutput.h"
 
 #include <QGuiApplication>
@@ -41,17 +40,17 @@ double Percentile(std::vector<double> values, double p)
 }
 
 // Times `frames` frames in one render mode, after a few unmeasured ones.
-void TimeMode(COffscreenHost& host, CSimulation& sim, CPanelState& panel, ERenderMode mode,
+void TimeMode(COffscreenHost& host, CMachine& machine, ERenderMode mode,
               int frames, std::vector<double>& times)
 {
     CQuietSimulationOutput out;
     CCamera camera;
-    sim.switches.renderMode = mode;
+    machine.sim.switches.renderMode = mode;
     for (int i = 0; i < 10; ++i)
-        host.Render(sim, panel, out, camera);
+        host.Render(machine, out, camera);
     for (int i = 0; i < frames; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        host.Render(sim, panel, out, camera);
+        host.Render(machine, out, camera);
         const auto end = std::chrono::steady_clock::now();
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
@@ -69,17 +68,16 @@ int main(int argc, char* argv[])
             std::from_chars(v.data(), v.data() + v.size(), frames);
         }
     frames = std::max(frames, 2);
-    auto sim = std::make_unique<CSimulation>();
-    CPanelState panel;
-    SetUpMachiningScene(*sim, panel, {400.0, 60.0, 30000});
-    COffscreenHost host(*sim, 1280, 1024);
+    auto machine = std::make_unique<CMachine>();
+    SetUpMachiningScene(*machine, {400.0, 60.0, 30000});
+    COffscreenHost host(machine->sim, 1280, 1024);
     if (!host.IsValid()) {
         std::fprintf(stderr, "frame_bench: no OpenGL context (run under xvfb-run)\n");
         return 1;
     }
     std::vector<double> solid, transparent;
-    TimeMode(host, *sim, panel, ERenderMode::Solid, frames / 2, solid);
-    TimeMode(host, *sim, panel, ERenderMode::Transparent, frames - frames / 2, transparent);
+    TimeMode(host, *machine, ERenderMode::Solid, frames / 2, solid);
+    TimeMode(host, *machine, ERenderMode::Transparent, frames - frames / 2, transparent);
     std::printf("solid median_ms %s p95_ms %s\n", Fixed(Percentile(solid, 50)).c_str(),
                 Fixed(Percentile(solid, 95)).c_str());
     std::printf("transparent median_ms %s p95_ms %s\n",

@@ -1,7 +1,6 @@
 #include "editor/ToolLibrary.h"
 
 #include "platform/Prompter.h"
-#include "simulation/TurretState.h"
 
 namespace tool_library {
 namespace {
@@ -53,20 +52,4 @@ void CToolLibrary::ApplyEdit(int row, const TToolEditTexts& texts)
         return;
     for (int n = 0; n < tool_library::kEditTexts; ++n)
         m_rows[row][tool_library::kFirstEditColumn + n] = texts[n];
-}
-
-void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result)
-{
-    const int row = result.clickedRow;
-    const bool onTurret = row >= 0 && row < tool_library::kTools;
-    if (result.mountRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 1;
-    }
-    if (result.removalRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 0;
-    }
 }

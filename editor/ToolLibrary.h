@@ -1,6 +1,6 @@
 #pragma once
 // The tool library: the lathe's three tools with their dimensions, what the
-// dialog remembers while it is open, and how its result changes the turret.
+// dialog remembers while it is open, and what it hands back.
 #include <array>
 #include <optional>
 #include <span>
@@ -8,7 +8,6 @@
 #include <string_view>
 
 class CPrompter;
-struct CTurretState;
 
 namespace tool_library {
 inline constexpr int kTools = 3;
@@ -66,7 +65,3 @@ private:
     std::array<TToolRow, tool_library::kTools> m_rows;
     SToolLibraryResult m_result;
 };
-
-// Mounting makes the clicked tool current and puts it on the turret; taking
-// it off leaves it current. A click on no row mounts nothing.
-void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result);

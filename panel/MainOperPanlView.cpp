@@ -48,9 +48,9 @@ void ApplyStyle(CLabel& label, const SDisplayStyle& style)
 
 } // namespace
 
-CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPrompter& prompter,
-                                     QWidget* parent)
-    : QScrollArea(parent), m_host(host), m_controller(m_state, host, sound, prompter)
+CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CPanelState& state, CSoundPlayer& sound,
+                                     CPrompter& prompter, QWidget* parent)
+    : QScrollArea(parent), m_state(state), m_host(host), m_controller(m_state, host, sound, prompter)
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setFrameShape(QFrame::NoFrame);
@@ -81,13 +81,13 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPro
     m_state.m_dTurretX = 0.0;
     m_state.m_dTurretZ = 0.0;
     m_state.m_bRapid = 1;
-    m_state.m_nSpindle = 0;
+    m_state.m_nSpindle = ESpindle::Stopped;
     m_state.m_bCoolant = 0;
 }
 
-CMainOperPanlView::CMainOperPanlView(std::unique_ptr<CPanelHost> host, CSoundPlayer& sound,
-                                     CPrompter& prompter, QWidget* parent)
-    : CMainOperPanlView(*host, sound, prompter, parent)
+CMainOperPanlView::CMainOperPanlView(std::unique_ptr<CPanelHost> host, CPanelState& state,
+                                     CSoundPlayer& sound, CPrompter& prompter, QWidget* parent)
+    : CMainOperPanlView(*host, state, sound, prompter, parent)
 {
     m_ownedHost = std::move(host);
 }

@@ -20,16 +20,17 @@ class CPanelKeyButton;
 class CMainOperPanlView : public QScrollArea {
     Q_OBJECT
 public:
-    CMainOperPanlView(CPanelHost& host, CSoundPlayer& sound, CPrompter& prompter,
-                      QWidget* parent = nullptr);
+    // state is the machine's manual state, which the panel's keys set.
+    CMainOperPanlView(CPanelHost& host, CPanelState& state, CSoundPlayer& sound,
+                      CPrompter& prompter, QWidget* parent = nullptr);
     // The same, keeping the host for as long as the panel lives.
-    CMainOperPanlView(std::unique_ptr<CPanelHost> host, CSoundPlayer& sound,
+    CMainOperPanlView(std::unique_ptr<CPanelHost> host, CPanelState& state, CSoundPlayer& sound,
                       CPrompter& prompter, QWidget* parent = nullptr);
     ~CMainOperPanlView() override;
 
     QSize sizeHint() const override { return {panel_layout::kWidth, panel_layout::kHeight}; }
 
-    // The manual state, read and written by the simulation.
+    // The machine's manual state, read and written by the simulation.
     CPanelState& State() { return m_state; }
     const CPanelState& State() const { return m_state; }
 
@@ -60,7 +61,7 @@ private:
     void CreateKeys();
 
     std::unique_ptr<CPanelHost> m_ownedHost;
-    CPanelState m_state;
+    CPanelState& m_state;
     CPanelHost& m_host;
     CPanelController m_controller;
     ClockSource m_clock = LocalTimeOfDay;

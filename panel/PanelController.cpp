@@ -86,9 +86,9 @@ void CPanelController::ApplyStateEffect(EKeyEffect effect)
     case EKeyEffect::Shift: s.m_bShift = s.m_bShift == 1 ? 0 : 1; break;
     case EKeyEffect::CoordAbsolute: s.m_nCoordDisplay = ECoordDisplay::Absolute; break;
     case EKeyEffect::CoordRelative: s.m_nCoordDisplay = ECoordDisplay::Relative; break;
-    case EKeyEffect::SpindleCW: s.m_nSpindle = 1; break;
-    case EKeyEffect::SpindleStop: s.m_nSpindle = 0; break;
-    case EKeyEffect::SpindleCCW: s.m_nSpindle = 2; break;
+    case EKeyEffect::SpindleCW: s.m_nSpindle = ESpindle::Clockwise; break;
+    case EKeyEffect::SpindleStop: s.m_nSpindle = ESpindle::Stopped; break;
+    case EKeyEffect::SpindleCCW: s.m_nSpindle = ESpindle::CounterClockwise; break;
     case EKeyEffect::CoolantToggle: s.m_bCoolant = s.m_bCoolant == 1 ? 0 : 1; break;
     case EKeyEffect::ModeJog: s.m_nRefMode = ERefMode::Jog; break;
     case EKeyEffect::ModeReference: s.m_nRefMode = ERefMode::ReferenceReturn; break;

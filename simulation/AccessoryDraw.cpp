@@ -46,17 +46,9 @@ void Shell(double radius, double x0, double x1, double a0, double a1)
 void Handwheel(const CQuadrics& quad)
 {
     SetDiffuse(0.5f, 0.5f, 0.5f);
-    quad.Cylinder(90.0, 90.0, 10.0);
-    quad.Inside(true);
-    quad.Cylinder(70.0, 70.0, 10.0);
-    quad.Inside(false);
-    glPushMatrix();
-    glRotated(180.0, 0.0, 1.0, 0.0);
-    quad.Disk(70.0, 90.0);
-    glPopMatrix();
+    BoredDrum(quad, 70.0, 90.0, 10.0);
     glPushMatrix();
     glTranslated(0.0, 0.0, 10.0);
-    quad.Disk(70.0, 90.0);
     quad.Disk(0.0, 40.0);
     glPopMatrix();
     for (int i = 0; i < 3; ++i) {
@@ -254,6 +246,7 @@ void DrawCoolant(const SDrawContext& ctx)
     glDisable(GL_LIGHTING);
     glColor3f(1.0f, 1.0f, 1.0f);
     glTranslated(556.0, 690.0, 125.0);
+    const double* step = ctx.pose.droplets.data();
     for (int fan = 0; fan < 2; ++fan) {
         if (fan == 1) {
             glTranslated(-20.0, 10.0, 100.0);
@@ -264,7 +257,7 @@ void DrawCoolant(const SDrawContext& ctx)
             glRotated(-20.0, 0.0, 0.0, 1.0);
             glPushMatrix();
             for (int drop = 0; drop < 3; ++drop) {
-                const double s = NextDropletStep(ctx.sim.anim);
+                const double s = *step++;
                 glTranslated(4.0 + s, -4.0 - s, 0.0);
                 glCallList(ctx.lists.droplet);
             }
@@ -276,15 +269,14 @@ void DrawCoolant(const SDrawContext& ctx)
     glPopMatrix();
 }
 
-void DrawChipsIfCutting(const SDrawContext& ctx)
+void DrawChips(const SDrawContext& ctx)
 {
-    CSimulation& sim = ctx.sim;
-    if (!sim.interp.sim_running || !ToolIsCutting(sim)) {
-        ResetChips(sim.anim);
+    const CSimulation& sim = ctx.sim;
+    const int slice = SliceAt(sim.interp.cur_z);
+    if (!ctx.pose.chipsFlying || slice < 0)
         return;
-    }
-    const double a = sim.workpiece.profile_r[SliceAt(sim.interp.cur_z)];
-    const double angle = ChipsFrame(sim);
+    const double a = sim.workpiece.profile_r[slice];
+    const double angle = ctx.pose.chipAngle;
     glPushMatrix();
     glTranslated(sim.interp.cur_z, 0.0, a);
     glTranslated(scene::kChuckFaceX + sim.switches.stockLength, scene::kAxisY, 160.0);
@@ -306,7 +298,7 @@ void DrawChipsIfCutting(const SDrawContext& ctx)
 
 void DrawDoor(const SDrawContext& ctx)
 {
-    const double shift = DoorFrame(ctx.sim.switches);
+    const double shift = ctx.pose.doorX;
     if (ctx.mode != ERenderMode::WireFrame && ctx.mode != ERenderMode::Solid)
         return;
     glPushMatrix();

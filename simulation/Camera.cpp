@@ -46,6 +46,13 @@ TMatrix4 Rotation(double degrees, int axis)
     return m;
 }
 
+TMatrix4 SceneRotation(TMatrix4 m, const CCamera& cam)
+{
+    for (int axis = 0; axis < 3; ++axis)
+        m = Multiply(m, Rotation(cam.scene_rot[axis], axis));
+    return m;
+}
+
 std::array<double, 4> Apply(const TMatrix4& m, const std::array<double, 4>& v)
 {
     std::array<double, 4> r{};
@@ -100,7 +107,7 @@ void MouseMove(CCamera& cam, EMouseMode mode, int x, int y)
 TMatrix4 Projection(int w, int h)
 {
     const double f = 1.0 / std::tan(camera::kFieldOfView / 2.0 * std::numbers::pi / 180.0);
-    const double aspect = static_cast<double>(w) / h;
+    const double aspect = h > 0 ? static_cast<double>(w) / h : 1.0;
     const double n = camera::kNear, far = camera::kFar;
     TMatrix4 m{};
     m[0] = f / aspect;
@@ -111,14 +118,22 @@ TMatrix4 Projection(int w, int h)
     return m;
 }
 
+TMatrix4 AxisIndicatorView(const CCamera& cam)
+{
+    return SceneRotation(Translation(camera::kEyeX, 0.0, camera::kEyeZ), cam);
+}
+
+TMatrix4 LightView(const CCamera& cam)
+{
+    const TMatrix4 m = Multiply(Translation(camera::kEyeX, 0.0, camera::kEyeZ),
+                                Translation(cam.scene_move[0], cam.scene_move[1],
+                                            cam.scene_move[2] * camera::kZoomScale));
+    return SceneRotation(m, cam);
+}
+
 TMatrix4 SceneModelView(const CCamera& cam)
 {
-    TMatrix4 m = Translation(camera::kEyeX, 0.0, camera::kEyeZ);
-    m = Multiply(m, Translation(cam.scene_move[0], cam.scene_move[1],
-                                cam.scene_move[2] * camera::kZoomScale));
-    for (int axis = 0; axis < 3; ++axis)
-        m = Multiply(m, Rotation(cam.scene_rot[axis], axis));
-    m = Multiply(m, Translation(cam.pan[0], cam.pan[1], 0.0));
+    TMatrix4 m = Multiply(LightView(cam), Translation(cam.pan[0], cam.pan[1], 0.0));
     m = Multiply(m, Rotation(cam.user_rot[0], 0));
     return Multiply(m, Rotation(cam.user_rot[1], 1));
 }

@@ -42,9 +42,15 @@ void MouseMove(CCamera& cam, EMouseMode mode, int x, int y);
 // The rotation a drag of d pixels adds to an angle that stands at angle.
 float TurnBy(float angle, int d);
 
-// gluPerspective's matrix for a viewport of w x h.
+// The perspective projection for a viewport of w x h; an empty viewport
+// gets a square one's.
 TMatrix4 Projection(int w, int h);
-// The model-view matrix the frame sets before it draws the machine.
+// The axis indicator turns with the scene's fixed orientation only.
+TMatrix4 AxisIndicatorView(const CCamera& cam);
+// Where the light is placed: the scene moved and turned, before the user's
+// pan and rotation, so the light stays put while the user turns the machine.
+TMatrix4 LightView(const CCamera& cam);
+// The model-view matrix the machine is drawn with.
 TMatrix4 SceneModelView(const CCamera& cam);
 // Window pixel (x right, y down) of a world point, for a viewport of w x h.
 SVec3 ProjectToWindow(const CCamera& cam, int w, int h, SVec3 world);

@@ -3,7 +3,6 @@
 #include "simulation/GlText.h"
 #include "simulation/SceneParts.h"
 
-#include "panel/PanelState.h"
 
 namespace {
 
@@ -113,17 +112,15 @@ void CompileCarriageLists(SSceneLists& lists, const CQuadrics& quad)
 
 void DrawCarriage(const SDrawContext& ctx)
 {
-    // The interlocks and the swing run even when the carriage is hidden.
-    const STurretPose pose = TurretFrame(ctx.sim, ctx.panel, ctx.out);
     if (ctx.mode == ERenderMode::Hidden)
         return;
-    const SCarriageOffset offset = CarriageOffset(ctx.sim, ctx.panel);
+    const SCarriageOffset& offset = ctx.pose.carriage;
     BeginTranslucent(ctx.mode);
     glPushMatrix();
     glTranslated(kCarriageX + scene::kCarriageShiftX + offset.dx, kCarriageY,
                  kSlideZ + scene::kCarriageShiftZ + offset.dz);
     glPushMatrix();
-    ApplyIndexing(pose);
+    ApplyIndexing(ctx.pose.turret);
     glCallList(ctx.lists.turret);
     glPopMatrix();
     glCallList(ctx.lists.crossSlide);
@@ -137,31 +134,24 @@ void DrawCarriage(const SDrawContext& ctx)
 
 void DrawTurretTools(const SDrawContext& ctx)
 {
-    const STurretPose pose = TurretToolsFrame(ctx.sim, ctx.panel, ctx.out);
-    const SCarriageOffset offset = CarriageOffset(ctx.sim, ctx.panel);
-    const int* mounted = ctx.sim.turret.mounted;
+    // Where each station's tool block sits about the turret's centre: its
+    // turn and its offset along the bed. Station 4 has no holder.
+    struct SToolBlock {
+        double turn, along;
+    };
+    static constexpr SToolBlock kBlocks[3] = {{0.0, -60.0 + 9.0}, {90.0, -50.5}, {180.0, -60.0}};
+    const SCarriageOffset& offset = ctx.pose.carriage;
     glPushMatrix();
-    glTranslated(800.0 + scene::kCarriageShiftX + offset.dx, scene::kAxisY,
-                 190.0 + scene::kCarriageShiftZ + offset.dz);
+    glTranslated(scene::kModelledTipX + scene::kCarriageShiftX + offset.dx, scene::kAxisY,
+                 scene::kModelledTipZ + scene::kCarriageShiftZ + offset.dz);
     glTranslated(60.0, 0.0, 90.0);
-    ApplyIndexing(pose);
-    if (mounted[0]) {
+    ApplyIndexing(ctx.pose.tools);
+    for (int station = 0; station < 3; ++station) {
+        if (!ctx.sim.turret.mounted[station])
+            continue;
         glPushMatrix();
-        glTranslated(-60.0 + 9.0, 0.0, -90.0);
-        glCallList(ctx.lists.tool);
-        glPopMatrix();
-    }
-    if (mounted[1]) {
-        glPushMatrix();
-        glRotated(90.0, 0.0, 1.0, 0.0);
-        glTranslated(-50.5, 0.0, -90.0);
-        glCallList(ctx.lists.tool);
-        glPopMatrix();
-    }
-    if (mounted[2]) {
-        glPushMatrix();
-        glRotated(180.0, 0.0, 1.0, 0.0);
-        glTranslated(-60.0, 0.0, -90.0);
+        glRotated(kBlocks[station].turn, 0.0, 1.0, 0.0);
+        glTranslated(kBlocks[station].along, 0.0, -90.0);
         glCallList(ctx.lists.tool);
         glPopMatrix();
     }

@@ -36,18 +36,7 @@ void SpindleNoseShape(const CQuadrics& quad)
 void ChuckBodyShape(const CQuadrics& quad)
 {
     SetDiffuse(0.6f, 0.4f, 0.1f);
-    quad.Inside(true);
-    quad.Cylinder(40.0, 40.0, 100.0);
-    quad.Inside(false);
-    quad.Cylinder(75.0, 75.0, 100.0);
-    glPushMatrix();
-    glRotated(180.0, 0.0, 1.0, 0.0);
-    quad.Disk(40.0, 75.0);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslated(0.0, 0.0, 100.0);
-    quad.Disk(40.0, 75.0);
-    glPopMatrix();
+    BoredDrum(quad, 40.0, 75.0, 100.0);
 }
 
 } // namespace
@@ -61,7 +50,7 @@ void CompileChuckLists(SSceneLists& lists, const CQuadrics& quad)
 
 void DrawChuckJaws(const SDrawContext& ctx)
 {
-    const SJawPose pose = JawFrame(ctx.sim, ctx.panel);
+    const SJawPose& pose = ctx.pose.jaws;
     glPushMatrix();
     glTranslated(450.0, scene::kAxisY, scene::kAxisZ);
     glRotated(pose.spin, 1.0, 0.0, 0.0);
@@ -82,7 +71,7 @@ void DrawSpindleNoseAndChuck(const SDrawContext& ctx)
     glPushMatrix();
     glTranslated(300.0 + 45.4, scene::kAxisY, scene::kAxisZ);
     glRotated(90.0, 0.0, 1.0, 0.0);
-    glRotated(ChuckBodySpin(ctx.sim, ctx.panel), 0.0, 0.0, 1.0);
+    glRotated(ctx.pose.chuckSpin, 0.0, 0.0, 1.0);
     glCallList(ctx.lists.chuckBody);
     glPopMatrix();
 }

@@ -112,6 +112,29 @@ void SolidCube(double size)
         OwnCube(size);
 }
 
+void DrumBoreAndEnds(const CQuadrics& quad, double inner, double start, double end, double length)
+{
+    if (inner > 0.0) {
+        quad.Inside(true);
+        quad.Cylinder(inner, inner, length);
+        quad.Inside(false);
+    }
+    glPushMatrix();
+    glRotated(180.0, 0.0, 1.0, 0.0);
+    quad.Disk(inner, start);
+    glPopMatrix();
+    glPushMatrix();
+    glTranslated(0.0, 0.0, length);
+    quad.Disk(inner, end);
+    glPopMatrix();
+}
+
+void BoredDrum(const CQuadrics& quad, double inner, double outer, double length)
+{
+    DrumBoreAndEnds(quad, inner, outer, outer, length);
+    quad.Cylinder(outer, outer, length);
+}
+
 GLuint CompileList(void (*draw)(const CQuadrics&), const CQuadrics& quad)
 {
     const GLuint list = glGenLists(1);

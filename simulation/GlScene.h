@@ -38,5 +38,12 @@ struct CQuadrics {
     void Inside(bool inside) const { gluQuadricOrientation(q, inside ? GLU_INSIDE : GLU_OUTSIDE); }
 };
 
+// The bore (none when inner is 0) and the two end faces of a drum along z
+// from 0 to length, its outer radius start at 0 and end at length; the
+// outside is the caller's.
+void DrumBoreAndEnds(const CQuadrics& quad, double inner, double start, double end, double length);
+// A drum with a bore, faced at both ends.
+void BoredDrum(const CQuadrics& quad, double inner, double outer, double length);
+
 // A display list holding what draw draws with the view's quadric.
 GLuint CompileList(void (*draw)(const CQuadrics&), const CQuadrics& quad);

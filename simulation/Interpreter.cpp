@@ -48,39 +48,55 @@ std::string SpeedStatus(const char* code, double s)
     return text + "  ";
 }
 
+void SetSpindle(SStepContext& step, ESpindle state)
+{
+    if (step.panel.m_nSpindle == state)
+        return;
+    step.panel.m_nSpindle = state;
+    step.out.SpindleChanged(state);
+}
+
+void SetCoolant(SStepContext& step, int on)
+{
+    if (step.panel.m_bCoolant == on)
+        return;
+    step.panel.m_bCoolant = on;
+    step.out.CoolantChanged(on);
+}
+
 void StepAuxiliary(SStepContext& step, const MoveNode& node)
 {
     CInterpreterState& in = step.in;
     switch (node.code) {
     case 2:
-        step.out.SetSpindle(0);
+        SetSpindle(step, ESpindle::Stopped);
         in.spindle_s = 0.0;
         step.work.nn_end = step.work.nn;
         step.out.Status("M02  ");
         in.node_cur = nullptr;
         return;
     case 3:
-        step.out.SetSpindle(1);
+        SetSpindle(step, ESpindle::Clockwise);
         in.spindle_s = node.s;
         step.out.PlaySound("Sound/Move.wav");
         step.out.Status(SpeedStatus("M03", node.s));
         break;
     case 4:
-        step.out.SetSpindle(2);
+        SetSpindle(step, ESpindle::CounterClockwise);
         in.spindle_s = node.s;
         step.out.Status(SpeedStatus("M04", node.s));
         break;
     case 5:
-        step.out.SetSpindle(0);
+        SetSpindle(step, ESpindle::Stopped);
         in.spindle_s = node.s;
         step.out.Status("M05  ");
         break;
     case 8:
-        step.out.SetCoolant(1);
+        SetCoolant(step, 1);
         step.out.Status("M08  ");
         break;
     case 9:
-        step.out.SetCoolant(0);
+        SetCoolant(step, 0);
         step.out.Status("M09  ");
         break;
     default: return; // never built; stands still like any node it cannot finish
@@ -99,7 +115,7 @@ void StepTool(CInterpreterState& in, const MoveNode& node)
 
 } // namespace
 
-void StepSimulation(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out)
+void StepSimulation(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
     if (!in.sim_running || !in.node_cur)

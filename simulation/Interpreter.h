@@ -66,6 +66,7 @@ inline constexpr const char* kNoProgramMessage = "请调入数控程序!";
 // the motion records from the document and starts stepping.
 void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out);
 
-// One step of the running program, taken once per frame inside the drawing
-// of the workpiece; does nothing when no program runs or it has ended.
-void StepSimulation(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
+// One step of the running program, taken once per frame by the frame's
+// advance; writes the spindle and coolant of M codes into the panel state.
+// Does nothing when no program runs or it has ended.
+void StepSimulation(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);

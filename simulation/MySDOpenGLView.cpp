@@ -1,18 +1,14 @@
 #include "simulation/MySDOpenGLView.h"
 
-#include "app/MainFrm.h"
-#include "panel/FramePanelHost.h"
-#include "panel/MainOperPanlView.h"
-#include "simulation/SceneCommandLink.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
+#include "simulation/SceneCommands.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
-CMySDOpenGLView::CMySDOpenGLView(CMainFrame& frame, QWidget* parent)
-    : QOpenGLWidget(parent), m_frame(frame), m_sim(std::make_unique<CSimulation>()),
-      m_ownOutput(frame, *this)
+CMySDOpenGLView::CMySDOpenGLView(CMachine& machine, QWidget* parent)
+    : QOpenGLWidget(parent), m_machine(machine), m_pose(StandingPose(machine))
 {
     setObjectName("simulationView");
     QSurfaceFormat format;
@@ -23,23 +19,9 @@ CMySDOpenGLView::CMySDOpenGLView(CMainFrame& frame, QWidget* parent)
     setMinimumWidth(0);
     setMouseTracking(true);
     m_frameClock.setObjectName("frameClock");
-    connect(&m_frameClock, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(&m_frameClock, &QTimer::timeout, this, &CMySDOpenGLView::Tick);
     StartFrameClock();
-    m_commands = std::make_unique<CSceneCommandLink>(
-        frame, *this, *m_sim, *m_out,
-        CSceneCommandLink::SFrameClock{[this] { m_frameClock.stop(); },
-                                       [this](int periodMs) { m_frameClock.start(periodMs); }});
 }
-
-void CMySDOpenGLView::SetSimulationOutput(CSimulationOutput* out)
-{
-    m_out = out ? out : &m_ownOutput;
-    m_commands->Commands().SetOutput(*m_out);
-}
-
-bool CMySDOpenGLView::HandlesCommand(int id) const { return m_commands->Commands().HandlesCommand(id); }
-void CMySDOpenGLView::OnCommand(int id) { m_commands->Commands().OnCommand(id); }
-bool CMySDOpenGLView::IsCommandChecked(int id) const { return m_commands->Commands().IsCommandChecked(id); }
 
 CMySDOpenGLView::~CMySDOpenGLView()
 {
@@ -51,6 +33,44 @@ CMySDOpenGLView::~CMySDOpenGLView()
         disconnect(gl, nullptr, this, nullptr);
 }
 
+CSimulation& CMySDOpenGLView::Simulation() { return m_machine.sim; }
+
+void CMySDOpenGLView::Tick()
+{
+    m_pose = AdvanceFrame(m_machine, *m_out);
+    update();
+}
+
+void CMySDOpenGLView::SetSimulationOutput(CSimulationOutput* out)
+{
+    m_out = out ? out : &m_quiet;
+    if (m_commands)
+        m_commands->SetOutput(*m_out);
+}
+
+void CMySDOpenGLView::SetSceneCommands(CSceneCommands* commands)
+{
+    m_commands = commands;
+    if (m_commands)
+        m_commands->SetOutput(*m_out);
+}
+
+bool CMySDOpenGLView::HandlesCommand(int id) const
+{
+    return m_commands && m_commands->HandlesCommand(id);
+}
+
+void CMySDOpenGLView::OnCommand(int id)
+{
+    if (m_commands)
+        m_commands->OnCommand(id);
+}
+
+bool CMySDOpenGLView::IsCommandChecked(int id) const
+{
+    return m_commands && m_commands->IsCommandChecked(id);
+}
+
 void CMySDOpenGLView::ReleaseGl()
 {
     if (context() == nullptr)
@@ -60,19 +80,12 @@ void CMySDOpenGLView::ReleaseGl()
     doneCurrent();
 }
 
-CPanelState& CMySDOpenGLView::PanelState()
-{
-    if (CMainOperPanlView* panel = OperatorPanel(m_frame))
-        return panel->State();
-    return m_spareState;
-}
-
 void CMySDOpenGLView::initializeGL()
 {
     // A new top-level window brings a new context: the lists go with the old.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CMySDOpenGLView::ReleaseGl,
             Qt::UniqueConnection);
-    m_renderer.Initialize(*m_sim);
+    m_renderer.Initialize(m_machine.sim);
 }
 
 void CMySDOpenGLView::resizeGL(int w, int h)
@@ -82,7 +95,7 @@ void CMySDOpenGLView::resizeGL(int w, int h)
 
 void CMySDOpenGLView::paintGL()
 {
-    m_renderer.DrawFrame(*m_sim, PanelState(), *m_out, m_camera);
+    m_renderer.DrawFrame(m_machine, m_pose, m_camera);
 }
 
 void CMySDOpenGLView::mousePressEvent(QMouseEvent* event)
@@ -102,5 +115,5 @@ void CMySDOpenGLView::mouseReleaseEvent(QMouseEvent* event)
 void CMySDOpenGLView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    MouseMove(m_camera, m_sim->switches.mouseMode, p.x(), p.y());
+    MouseMove(m_camera, m_machine.sim.switches.mouseMode, p.x(), p.y());
 }

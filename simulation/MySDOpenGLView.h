@@ -1,46 +1,45 @@
 #pragma once
 // The 3D simulation view, pane (0,0) of the main window: the lathe drawn 50
 // times a second by the frame clock, turned, panned and zoomed with the mouse.
-// It owns the simulation's state; the scene commands change it through
-// Simulation().
+// Each tick of the clock advances the machine once and asks for a paint;
+// painting draws the machine as it stands and changes nothing.
 #include "common/CommandTarget.h"
-#include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/SceneRenderer.h"
-#include "simulation/ViewOutput.h"
+#include "simulation/SimulationOutput.h"
 
 #include <QOpenGLWidget>
 #include <QTimer>
 
-#include <memory>
-
-class CMainFrame;
-class CSceneCommandLink;
-struct CSimulation;
+struct CMachine;
+class CSceneCommands;
 
 class CMySDOpenGLView : public QOpenGLWidget, public CCommandTarget {
     Q_OBJECT
 public:
     static constexpr int kFrameClockMs = 20;
 
-    explicit CMySDOpenGLView(CMainFrame& frame, QWidget* parent = nullptr);
+    explicit CMySDOpenGLView(CMachine& machine, QWidget* parent = nullptr);
     ~CMySDOpenGLView() override;
 
-    CSimulation& Simulation() { return *m_sim; }
+    CMachine& Machine() { return m_machine; }
+    CSimulation& Simulation();
     CCamera& Camera() { return m_camera; }
+    const SFramePose& Pose() const { return m_pose; }
     // Timer 2: the tool library dialog stops it while it is open.
     void StopFrameClock() { m_frameClock.stop(); }
     void StartFrameClock() { m_frameClock.start(kFrameClockMs); }
     bool FrameClockRunning() const { return m_frameClock.isActive(); }
-    // Where the running simulation reports; null gives back the view's own.
+    // One tick of the frame clock: the machine advances, a paint follows.
+    void Tick();
+    // Where the running simulation reports; null drops the reports.
     void SetSimulationOutput(CSimulationOutput* out);
     CSimulationOutput& SimulationOutput() { return *m_out; }
-    // The operator panel's state, or the view's own when no panel is there.
-    CPanelState& PanelState();
 
     // The scene commands (camera, render mode, chuck, cone, door, tool path,
-    // stock, tools, start) with their dialogs.
-    CSceneCommandLink& CommandLink() { return *m_commands; }
+    // stock, tools, start) that the view's menu entries run; the main window
+    // gives them with their dialogs.
+    void SetSceneCommands(CSceneCommands* commands);
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
     bool IsCommandChecked(int id) const override;
@@ -56,13 +55,12 @@ protected:
 private:
     void ReleaseGl();
 
-    CMainFrame& m_frame;
-    std::unique_ptr<CSimulation> m_sim;
+    CMachine& m_machine;
+    SFramePose m_pose;
     CCamera m_camera;
     CSceneRenderer m_renderer;
-    CViewOutput m_ownOutput;
-    CSimulationOutput* m_out = &m_ownOutput;
-    CPanelState m_spareState;
+    CQuietSimulationOutput m_quiet;
+    CSimulationOutput* m_out = &m_quiet;
+    CSceneCommands* m_commands = nullptr;
     QTimer m_frameClock;
-    std::unique_ptr<CSceneCommandLink> m_commands;
 };

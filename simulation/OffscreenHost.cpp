@@ -81,13 +81,19 @@ void COffscreenHost::Resize(int width, int height)
     m_renderer.Resize(width, height);
 }
 
-void COffscreenHost::Render(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
-                            const CCamera& camera)
+SFramePose COffscreenHost::Render(CMachine& machine, CSimulationOutput& out, const CCamera& camera)
+{
+    const SFramePose pose = AdvanceFrame(machine, out);
+    Draw(machine, pose, camera);
+    return pose;
+}
+
+void COffscreenHost::Draw(const CMachine& machine, const SFramePose& pose, const CCamera& camera)
 {
     if (!m_valid || !m_context->makeCurrent(m_surface.get()))
         return;
     m_context->functions()->glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-    m_renderer.DrawFrame(sim, panel, out, camera);
+    m_renderer.DrawFrame(machine, pose, camera);
 }
 
 QImage COffscreenHost::Grab()

@@ -19,8 +19,10 @@ public:
     bool IsValid() const { return m_valid; }
     int DepthBits() const { return m_depthBits; }
     void Resize(int width, int height);
-    void Render(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
-                const CCamera& camera);
+    // One tick of the clock and its frame, as the view's clock and paint do.
+    SFramePose Render(CMachine& machine, CSimulationOutput& out, const CCamera& camera);
+    // The same frame again, as a paint without a tick draws it.
+    void Draw(const CMachine& machine, const SFramePose& pose, const CCamera& camera);
     QImage Grab();
 
 private:

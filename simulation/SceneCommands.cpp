@@ -2,7 +2,8 @@
 
 #include "common/CommandTable.h"
 #include "simulation/Interpreter.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
+#include "simulation/TurretState.h"
 
 namespace {
 
@@ -27,6 +28,22 @@ void SetCone(CSceneSwitches& switches, bool installed)
 
 } // namespace
 
+void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result)
+{
+    const int row = result.clickedRow;
+    const bool onTurret = row >= 0 && row < tool_library::kTools;
+    if (result.mountRequested) {
+        turret.currentTool = row;
+        if (onTurret)
+            turret.mounted[row] = 1;
+    }
+    if (result.removalRequested) {
+        turret.currentTool = row;
+        if (onTurret)
+            turret.mounted[row] = 0;
+    }
+}
+
 bool CSceneCommands::HandlesCommand(int id) const
 {
     for (int handled : kHandled)
@@ -37,7 +54,7 @@ bool CSceneCommands::HandlesCommand(int id) const
 
 void CSceneCommands::OnCommand(int id)
 {
-    CSceneSwitches& s = m_sim.switches;
+    CSceneSwitches& s = m_machine.sim.switches;
     switch (id) {
     case Cmd::Rotate: s.mouseMode = EMouseMode::Rotate; break;
     case Cmd::Pan: s.mouseMode = EMouseMode::Pan; break;
@@ -54,14 +71,14 @@ void CSceneCommands::OnCommand(int id)
     case Cmd::RemoveCentre: SetCone(s, false); break;
     case Cmd::StockSize: StockSize(); break;
     case Cmd::ToolSelect: ToolSelection(); break;
-    case Cmd::Simulate: StartSimulation(m_sim, m_doc, *m_out); break;
+    case Cmd::Simulate: StartSimulation(m_machine.sim, m_doc, *m_out); break;
     default: break;
     }
 }
 
 bool CSceneCommands::IsCommandChecked(int id) const
 {
-    const CSceneSwitches& s = m_sim.switches;
+    const CSceneSwitches& s = m_machine.sim.switches;
     switch (id) {
     case Cmd::Rotate: return s.mouseMode == EMouseMode::Rotate;
     case Cmd::Pan: return s.mouseMode == EMouseMode::Pan;
@@ -81,10 +98,10 @@ bool CSceneCommands::IsCommandChecked(int id) const
 
 void CSceneCommands::StockSize()
 {
-    if (!StockMayBeChanged(m_sim, m_host.PanelSpindle(), *m_out))
+    if (!StockMayBeChanged(m_machine.sim, m_machine.panel.m_nSpindle, *m_out))
         return;
     if (const auto size = m_host.RunStockDialog())
-        ApplyStockSize(m_sim, *size, *m_out);
+        ApplyStockSize(m_machine.sim, *size, *m_out);
 }
 
 void CSceneCommands::ToolSelection()
@@ -92,6 +109,6 @@ void CSceneCommands::ToolSelection()
     // The frame clock waits while the library is open.
     m_host.StopFrameClock();
     if (const auto result = m_host.RunToolLibrary())
-        ApplyToolSelection(m_sim.turret, *result);
+        ApplyToolSelection(m_machine.sim.turret, *result);
     m_host.StartFrameClock(kFramePeriodMs);
 }

@@ -1,23 +1,22 @@
 #pragma once
 // The commands of the simulation view without the view: camera and render
 // modes, chuck, tailstock cone, door, tool path, stock size, tool selection
-// and the start of a run. The view hands its commands here and supplies the
-// dialogs, the panel's spindle state and its frame clock.
+// and the start of a run. The view hands its commands here; the main window
+// supplies the dialogs and the frame clock.
 #include "common/CommandTarget.h"
 #include "editor/ToolLibrary.h"
 #include "simulation/StockSize.h"
 
 #include <optional>
 
-struct CSimulation;
+struct CMachine;
+struct CTurretState;
 class CSimulationOutput;
 class CVelmoraDoc;
 
 class CSceneCommandHost {
 public:
     virtual ~CSceneCommandHost() = default;
-    // The operator panel's spindle state (0 stopped); 0 without a panel.
-    virtual int PanelSpindle() const = 0;
     // Run modally; nothing when cancelled.
     virtual std::optional<SStockSize> RunStockDialog() = 0;
     virtual std::optional<SToolLibraryResult> RunToolLibrary() = 0;
@@ -29,8 +28,9 @@ class CSceneCommands : public CCommandTarget {
 public:
     static constexpr int kFramePeriodMs = 20;
 
-    CSceneCommands(CSimulation& sim, const CVelmoraDoc& doc, CSceneCommandHost& host, CSimulationOutput& out)
-        : m_sim(sim), m_doc(doc), m_host(host), m_out(&out)
+    CSceneCommands(CMachine& machine, const CVelmoraDoc& doc, CSceneCommandHost& host,
+                   CSimulationOutput& out)
+        : m_machine(machine), m_doc(doc), m_host(host), m_out(&out)
     {
     }
 
@@ -45,8 +45,12 @@ private:
     void StockSize();
     void ToolSelection();
 
-    CSimulation& m_sim;
+    CMachine& m_machine;
     const CVelmoraDoc& m_doc;
     CSceneCommandHost& m_host;
     CSimulationOutput* m_out;
 };
+
+// Mounting makes the clicked tool current and puts it on the turret; taking
+// it off leaves it current. A click on no row mounts nothing.
+void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result);

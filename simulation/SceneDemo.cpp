@@ -1,7 +1,6 @@
 #include "simulation/SceneDemo.h"
 
-#include "panel/PanelState.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
 
 #include <algorithm>
 
@@ -34,8 +33,10 @@ void RecordPasses(CWorkpiece& w, double radius, double length, int points)
 
 } // namespace
 
-void SetUpMachiningScene(CSimulation& sim, CPanelState& panel, const SDemoScene& demo)
+void SetUpMachiningScene(CMachine& machine, const SDemoScene& demo)
 {
+    CSimulation& sim = machine.sim;
+    CPanelState& panel = machine.panel;
     CSceneSwitches& sw = sim.switches;
     sw.stockLength = demo.stockLength;
     sw.stockOuterDiameter = demo.stockDiameter;
@@ -48,7 +49,7 @@ void SetUpMachiningScene(CSimulation& sim, CPanelState& panel, const SDemoScene&
     sim.turret.mounted[0] = sim.turret.mounted[1] = sim.turret.mounted[2] = 1;
     panel.m_nRefMode = ERefMode::ReferenceReturn;
     panel.m_bCoolant = 1;
-    panel.m_nSpindle = 1;
+    panel.m_nSpindle = ESpindle::Clockwise;
 
     const double r = demo.stockDiameter / 2.0;
     CWorkpiece& w = sim.workpiece;

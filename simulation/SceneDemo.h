@@ -2,8 +2,7 @@
 // A scene in the middle of machining, for pictures and the frame benchmark:
 // a stepped, partly turned bar, a long tool-path trace, coolant on, chips
 // flying and the door open.
-struct CSimulation;
-struct CPanelState;
+struct CMachine;
 
 struct SDemoScene {
     double stockLength = 200.0;
@@ -11,4 +10,4 @@ struct SDemoScene {
     int tracePoints = 3000;
 };
 
-void SetUpMachiningScene(CSimulation& sim, CPanelState& panel, const SDemoScene& demo);
+void SetUpMachiningScene(CMachine& machine, const SDemoScene& demo);

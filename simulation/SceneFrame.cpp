@@ -36,9 +36,9 @@ constexpr SChipFlight kChipFlights[6] = {
 
 int IdleSpinSign(const CPanelState& panel)
 {
-    if (panel.m_nSpindle == 1)
+    if (panel.m_nSpindle == ESpindle::Clockwise)
         return 1;
-    if (panel.m_nSpindle == 2)
+    if (panel.m_nSpindle == ESpindle::CounterClockwise)
         return -1;
     return 0;
 }
@@ -161,6 +161,12 @@ double NextDropletStep(CSceneAnimation& anim)
     return step;
 }
 
+double JawHeight(const CSimulation& sim)
+{
+    const double d = sim.switches.stockOuterDiameter;
+    return (d == 0.0 ? 73.0 : d / 2.0 + 38.0) + sim.anim.jaw_open;
+}
+
 SJawPose JawFrame(CSimulation& sim, const CPanelState& panel)
 {
     CSceneAnimation& anim = sim.anim;
@@ -171,8 +177,7 @@ SJawPose JawFrame(CSimulation& sim, const CPanelState& panel)
         anim.jaw_open -= kJawTravel;
 
     SJawPose pose;
-    pose.height = (sw.stockOuterDiameter == 0.0 ? 73.0 : sw.stockOuterDiameter / 2.0 + 38.0)
-                  + anim.jaw_open;
+    pose.height = JawHeight(sim);
     if (sim.interp.sim_running) {
         AdvanceRunningSpin(anim, sim.interp.spindle_s);
         pose.spin = anim.spin_angle_run;
@@ -269,20 +274,38 @@ double TailstockX(const CSceneSwitches& switches)
     return kParked - (kCentreReach - switches.stockLength);
 }
 
-void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)
+SFramePose StandingPose(const CMachine& machine)
 {
+    const CSimulation& sim = machine.sim;
+    SFramePose pose;
+    pose.jaws = {ChuckBodySpin(sim, machine.panel), JawHeight(sim)};
+    pose.workpieceSpin = pose.chuckSpin = pose.jaws.spin;
+    pose.doorX = scene::kDoorBaseX + sim.switches.doorOffset;
+    pose.carriage = CarriageOffset(sim, machine.panel);
+    return pose;
+}
+
+SFramePose AdvanceFrame(CMachine& machine, CSimulationOutput& out)
+{
+    CSimulation& sim = machine.sim;
+    CPanelState& panel = machine.panel;
+    SFramePose pose;
     TakeManualPosition(sim.anim, panel);
-    TurretFrame(sim, panel, out);
-    TurretToolsFrame(sim, panel, out);
+    pose.turret = TurretFrame(sim, panel, out);
+    pose.tools = TurretToolsFrame(sim, panel, out);
     if (panel.m_bCoolant == 1)
-        for (int i = 0; i < kDropletsPerFrame; ++i)
-            NextDropletStep(sim.anim);
-    JawFrame(sim, panel);
-    WorkpieceSpinFrame(sim, panel);
+        for (double& step : pose.droplets)
+            step = NextDropletStep(sim.anim);
+    pose.jaws = JawFrame(sim, panel);
+    pose.workpieceSpin = WorkpieceSpinFrame(sim, panel);
     StepSimulation(sim, panel, out);
-    if (sim.interp.sim_running && ToolIsCutting(sim))
-        ChipsFrame(sim);
+    pose.chipsFlying = sim.interp.sim_running && ToolIsCutting(sim);
+    if (pose.chipsFlying)
+        pose.chipAngle = ChipsFrame(sim);
     else
         ResetChips(sim.anim);
-    DoorFrame(sim.switches);
+    pose.chuckSpin = ChuckBodySpin(sim, panel);
+    pose.doorX = DoorFrame(sim.switches);
+    pose.carriage = CarriageOffset(sim, panel);
+    return pose;
 }

@@ -1,9 +1,10 @@
 #pragma once
-// The state the scene changes from frame to frame, as plain functions. The
-// drawing calls each one where it draws the part, in drawing order; a frame
-// without a window calls them all through AdvanceFrame, so both see the same
-// spindle, jaws, turret, door, stream and chips.
-#include "simulation/Simulation.h"
+// The state the scene changes from frame to frame, as plain functions run
+// in one order by AdvanceFrame. The clock of the view and the headless
+// runner both call it; the drawing only reads the pose it returns.
+#include "simulation/Machine.h"
+
+#include <array>
 
 struct CPanelState;
 class CSimulationOutput;
@@ -61,6 +62,7 @@ SCarriageOffset CarriageOffset(const CSimulation& sim, const CPanelState& panel)
 double NextDropletStep(CSceneAnimation& anim);
 inline constexpr int kDropletsPerFrame = 30;
 
+double JawHeight(const CSimulation& sim);
 // Jaw travel and the spindle angle the jaws and chuck turn by.
 SJawPose JawFrame(CSimulation& sim, const CPanelState& panel);
 // The workpiece's angle before the step; advances the idle angle again.
@@ -90,5 +92,25 @@ SBedPoint TracePointWorld(const CSimulation& sim, int i);
 // the stock's end when the cone is installed.
 double TailstockX(const CSceneSwitches& switches);
 
-// A whole frame's state changes in drawing order, without drawing.
-void AdvanceFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);
+// What one frame shows of the moving parts, as the frame's advance left it.
+struct SFramePose {
+    STurretPose turret;          // the turret body's indexing
+    STurretPose tools;           // the tools take a step of their own
+    SCarriageOffset carriage;
+    std::array<double, kDropletsPerFrame> droplets{}; // each droplet's move
+    SJawPose jaws;
+    double workpieceSpin = 0.0;
+    double chuckSpin = 0.0;
+    bool chipsFlying = false;
+    double chipAngle = 0.0;
+    double doorX = 0.0;
+};
+
+// The pose of a machine that has not moved yet: what a paint before the
+// first tick shows.
+SFramePose StandingPose(const CMachine& machine);
+
+// One tick of the frame clock: the interlocks, the turret, coolant, the
+// jaws and spindle, the program's step, chips and the door, in that order.
+// Warnings are reported through out as they arise.
+SFramePose AdvanceFrame(CMachine& machine, CSimulationOutput& out);

@@ -6,8 +6,6 @@
 
 #include <vector>
 
-struct CPanelState;
-class CSimulationOutput;
 struct CCamera;
 
 // Display lists of the parts that never change shape.
@@ -18,10 +16,12 @@ struct SSceneLists {
     GLuint floorTexture = 0;
 };
 
+// What a frame is drawn from: the machine as the frame's advance left it and
+// the pose it returned. Nothing here changes either.
 struct SDrawContext {
-    CSimulation& sim;
-    CPanelState& panel;
-    CSimulationOutput& out;
+    const CSimulation& sim;
+    const CPanelState& panel;
+    const SFramePose& pose;
     const CQuadrics& quad;
     const SSceneLists& lists;
     ERenderMode mode;
@@ -36,21 +36,21 @@ void CompileAccessoryLists(SSceneLists& lists, const CQuadrics& quad);
 void DrawFloor(const SDrawContext& ctx);
 void DrawMachineBody(const SDrawContext& ctx); // body, nameplate, feed rod, levers
 
-// The carriage group and the tools; the state rules run in every mode.
 void DrawCarriage(const SDrawContext& ctx);
 void DrawTurretTools(const SDrawContext& ctx);
 
 void DrawChuckJaws(const SDrawContext& ctx);
 void DrawSpindleNoseAndChuck(const SDrawContext& ctx);
 
-// The workpiece, with the interpreter's step inside it, and the trace.
+// The workpiece and the trace. The trace keeps a merged copy of the points
+// drawn so far, so that a long run is not walked again every frame.
 class CWorkpieceDrawer {
 public:
-    void DrawWorkpiece(const SDrawContext& ctx);
+    void DrawWorkpiece(const SDrawContext& ctx) const;
     void DrawTrace(const SDrawContext& ctx);
 
 private:
-    void DrawProfile(const SDrawContext& ctx);
+    void DrawProfile(const SDrawContext& ctx) const;
     void AppendTracePoint(double z, double x);
     std::vector<float> m_trace; // (Z, 0, X) per kept point
     int m_traceCount = 0;       // trace points taken so far
@@ -60,5 +60,5 @@ private:
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam);
 void DrawTailstock(const SDrawContext& ctx);
 void DrawCoolant(const SDrawContext& ctx);
-void DrawChipsIfCutting(const SDrawContext& ctx);
+void DrawChips(const SDrawContext& ctx);
 void DrawDoor(const SDrawContext& ctx);

@@ -26,13 +26,6 @@ void MaterialAndLight()
     glMaterialf(GL_FRONT, GL_SHININESS, 5.0f);
 }
 
-void RotateScene(const CCamera& cam)
-{
-    glRotatef(cam.scene_rot[0], 1.0f, 0.0f, 0.0f);
-    glRotatef(cam.scene_rot[1], 0.0f, 1.0f, 0.0f);
-    glRotatef(cam.scene_rot[2], 0.0f, 0.0f, 1.0f);
-}
-
 void PolygonModeFor(ERenderMode mode)
 {
     glPolygonMode(GL_FRONT_AND_BACK, mode == ERenderMode::WireFrame ? GL_LINE : GL_FILL);
@@ -85,9 +78,7 @@ void CSceneRenderer::Resize(int width, int height)
 {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const double aspect = height > 0 ? double(width) / height : 1.0;
-    gluPerspective(camera::kFieldOfView, aspect, camera::kNear, camera::kFar);
+    glLoadMatrixd(Projection(width, height).data());
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -117,13 +108,10 @@ void CSceneRenderer::MachineGroup(const SDrawContext& ctx)
 void CSceneRenderer::CarriageGroup(const SDrawContext& ctx)
 {
     glPushMatrix();
-    TakeManualPosition(ctx.sim.anim, ctx.panel);
-    glPushMatrix();
     DrawCarriage(ctx);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     DrawTurretTools(ctx);
     m_workpiece.DrawTrace(ctx);
-    glPopMatrix();
     glPopMatrix();
 }
 
@@ -134,16 +122,16 @@ void CSceneRenderer::SpindleGroup(const SDrawContext& ctx)
     DrawCoolant(ctx);
     DrawChuckJaws(ctx);
     m_workpiece.DrawWorkpiece(ctx);
-    DrawChipsIfCutting(ctx);
+    DrawChips(ctx);
     DrawSpindleNoseAndChuck(ctx);
     DrawDoor(ctx); // filled in wire frame too, like the spindle group
+    glPopMatrix();
 }
 
-void CSceneRenderer::DrawFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
-                               const CCamera& cam)
+void CSceneRenderer::DrawFrame(const CMachine& machine, const SFramePose& pose, const CCamera& cam)
 {
-    const SDrawContext ctx{sim, panel, out, m_quad, m_lists, sim.switches.renderMode};
-    glPushMatrix();
+    const CSimulation& sim = machine.sim;
+    const SDrawContext ctx{sim, machine.panel, pose, m_quad, m_lists, sim.switches.renderMode};
     // Black, and opaque for good: a compositor would show the desktop
     // through any alpha below 1, so nothing in the frame writes alpha.
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
@@ -152,23 +140,17 @@ void CSceneRenderer::DrawFrame(CSimulation& sim, CPanelState& panel, CSimulation
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glEnable(GL_DEPTH_TEST);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glTranslated(camera::kEyeX, 0.0, camera::kEyeZ);
-    glPushMatrix();
-    RotateScene(cam);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixd(AxisIndicatorView(cam).data());
     MaterialAndLight();
     DrawAxisIndicator(ctx, cam);
-    glPopMatrix();
-    glTranslatef(cam.scene_move[0], cam.scene_move[1], cam.scene_move[2] * camera::kZoomScale);
-    RotateScene(cam);
+    glLoadMatrixd(LightView(cam).data());
     MaterialAndLight();
-    glTranslatef(cam.pan[0], cam.pan[1], 0.0f);
-    glRotatef(cam.user_rot[0], 1.0f, 0.0f, 0.0f);
-    glRotatef(cam.user_rot[1], 0.0f, 1.0f, 0.0f);
+    glLoadMatrixd(SceneModelView(cam).data());
     MachineGroup(ctx);
     CarriageGroup(ctx);
     SpindleGroup(ctx);
-    glPopMatrix();
-    glPopMatrix();
+    glLoadIdentity();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_LIGHTING);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

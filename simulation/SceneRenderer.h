@@ -1,13 +1,12 @@
 #pragma once
-// Draws the whole lathe scene into the current OpenGL context: one frame per
-// call, advancing the scene's state as it draws. The simulation view and the
-// offscreen host both use it.
+// Draws the whole lathe scene into the current OpenGL context from the
+// machine and the pose of its last advance, changing neither. The simulation
+// view and the offscreen host both use it.
 #include "simulation/SceneParts.h"
 
 struct CCamera;
-struct CPanelState;
+struct CMachine;
 struct CSimulation;
-class CSimulationOutput;
 
 class CSceneRenderer {
 public:
@@ -20,8 +19,7 @@ public:
     // lists of the static parts.
     void Initialize(const CSimulation& sim);
     void Resize(int width, int height);
-    void DrawFrame(CSimulation& sim, CPanelState& panel, CSimulationOutput& out,
-                   const CCamera& camera);
+    void DrawFrame(const CMachine& machine, const SFramePose& pose, const CCamera& camera);
     // Frees the lists and texture; the context must still be current.
     void Release();
 

@@ -1,7 +1,10 @@
 #pragma once
 // Everything a running simulation tells the world, through one narrow
 // interface: the view implements it with the status bar, the panel and
-// message boxes; the headless runner prints it; tests record it.
+// message boxes; the headless runner prints it; tests record it. It only
+// reports: the machine's state is written by the simulation itself.
+#include "panel/PanelState.h"
+
 #include <string>
 
 class CSimulationOutput {
@@ -9,8 +12,9 @@ public:
     virtual ~CSimulationOutput() = default;
     virtual void Status(const std::string& text) = 0;          // status bar pane 1
     virtual void ShowPosition(double x, double z) = 0;         // the panel's position display
-    virtual void SetSpindle(int state) = 0;                    // the panel's m_nSpindle
-    virtual void SetCoolant(int on) = 0;                       // the panel's m_bCoolant
+    // The program changed the spindle or the coolant; the state is already set.
+    virtual void SpindleChanged(ESpindle /*state*/) {}
+    virtual void CoolantChanged(int /*on*/) {}
     virtual void PlaySound(const std::string& relativePath) = 0;
     // A warning of the given kind (2..7) with its text; shown without
     // stopping the frame clock.
@@ -27,8 +31,6 @@ class CQuietSimulationOutput : public CSimulationOutput {
 public:
     void Status(const std::string&) override {}
     void ShowPosition(double, double) override {}
-    void SetSpindle(int) override {}
-    void SetCoolant(int) override {}
     void PlaySound(const std::string&) override {}
     void Warn(int, const std::string&) override {}
     void Message(const std::string&) override {}

@@ -8,7 +8,7 @@ struct SStepContext {
     CInterpreterState& in;
     CWorkpiece& work;
     const CSimulation& sim;
-    const CPanelState& panel;
+    CPanelState& panel;
     CSimulationOutput& out;
 };
 

@@ -1,6 +1,7 @@
 #include "simulation/StockSize.h"
 
 #include "common/NumberText.h"
+#include "panel/PanelState.h"
 #include "simulation/Simulation.h"
 #include "simulation/Warnings.h"
 
@@ -43,9 +44,9 @@ SStockFieldValue ParseStockField(EStockField field, std::string_view text)
     return {value, {}};
 }
 
-bool StockMayBeChanged(const CSimulation& sim, int panelSpindle, CSimulationOutput& out)
+bool StockMayBeChanged(const CSimulation& sim, ESpindle spindle, CSimulationOutput& out)
 {
-    if (panelSpindle != 0) {
+    if (spindle != ESpindle::Stopped) {
         RaiseWarning(out, kWarnSpindleTurning);
         return false;
     }

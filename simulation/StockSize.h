@@ -34,9 +34,10 @@ inline constexpr double kLongStock = 300.0;
 
 struct CSimulation;
 class CSimulationOutput;
+enum class ESpindle;
 
 // The stock may be changed only with the spindle stopped and the chuck open;
 // otherwise the warning is raised and false returned.
-bool StockMayBeChanged(const CSimulation& sim, int panelSpindle, CSimulationOutput& out);
+bool StockMayBeChanged(const CSimulation& sim, ESpindle spindle, CSimulationOutput& out);
 // Takes the dialog's values; long stock without the cone gets the reminder.
 void ApplyStockSize(CSimulation& sim, const SStockSize& size, CSimulationOutput& out);

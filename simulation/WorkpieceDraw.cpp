@@ -1,13 +1,10 @@
-// The workpiece from its slice radii, with the interpreter's step taken
-// between the uncut bar and the cut profile, and the tool-path trace.
+// The workpiece from its slice radii, and the tool-path trace.
 //
 // Neighbouring slices share their end faces, so only the bar's two end faces
 // can be seen; the outer surface is drawn as one surface of revolution, one
 // band per run of equal slices, with the same vertices and normals a quadric
 // cylinder per slice would give.
 #include "simulation/SceneParts.h"
-
-#include "panel/PanelState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,22 +37,9 @@ void BoreAndEnds(const CQuadrics& quad, double inner, double chuckR, double endR
                  double z1)
 {
     SetDiffuse(kGrey[0], kGrey[1], kGrey[2]);
-    if (inner > 0.0) {
-        glPushMatrix();
-        glTranslated(0.0, 0.0, z0);
-        quad.Inside(true);
-        quad.Cylinder(inner, inner, z1 - z0);
-        quad.Inside(false);
-        glPopMatrix();
-    }
     glPushMatrix();
     glTranslated(0.0, 0.0, z0);
-    glRotated(180.0, 0.0, 1.0, 0.0);
-    quad.Disk(inner, chuckR);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslated(0.0, 0.0, z1);
-    quad.Disk(inner, endR);
+    DrumBoreAndEnds(quad, inner, chuckR, endR, z1 - z0);
     glPopMatrix();
 }
 
@@ -71,7 +55,7 @@ void UncutBar(const SDrawContext& ctx, int n)
 
 } // namespace
 
-void CWorkpieceDrawer::DrawProfile(const SDrawContext& ctx)
+void CWorkpieceDrawer::DrawProfile(const SDrawContext& ctx) const
 {
     const int n = SliceCount(ctx.sim.workpiece, ctx.sim.switches.stockLength);
     if (n <= 0)
@@ -101,21 +85,20 @@ void CWorkpieceDrawer::DrawProfile(const SDrawContext& ctx)
                 -(n - 1) * h, h);
 }
 
-void CWorkpieceDrawer::DrawWorkpiece(const SDrawContext& ctx)
+void CWorkpieceDrawer::DrawWorkpiece(const SDrawContext& ctx) const
 {
-    CSimulation& sim = ctx.sim;
+    const CSimulation& sim = ctx.sim;
     glPushMatrix();
     glTranslated(scene::kChuckFaceX + sim.switches.stockLength, scene::kAxisY, scene::kAxisZ);
     glRotated(90.0, 0.0, 1.0, 0.0);
     glFrontFace(GL_CCW);
     glEnable(GL_CULL_FACE);
-    glRotated(WorkpieceSpinFrame(sim, ctx.panel), 0.0, 0.0, 1.0);
+    glRotated(ctx.pose.workpieceSpin, 0.0, 0.0, 1.0);
     const int n = SliceCount(sim.workpiece, sim.switches.stockLength);
-    if (!sim.interp.sim_running && n > 0)
-        UncutBar(ctx, n);
-    StepSimulation(sim, ctx.panel, ctx.out);
     if (sim.interp.sim_running)
         DrawProfile(ctx);
+    else if (n > 0)
+        UncutBar(ctx, n);
     glDisable(GL_CULL_FACE);
     glPopMatrix();
 }

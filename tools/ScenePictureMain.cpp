@@ -2,11 +2,10 @@
 // Usage: velmora-scene-picture OUT.png [--mode 0..3] [--size WxH] [--frames N]
 //        [--idle] [--door-closed] [--length MM] [--zoom PIXELS] [--pan X,Y]
 // Needs a display for OpenGL (xvfb-run -a).
-#include "panel/PanelState.h"
 #include "simulation/Camera.h"
 #include "simulation/OffscreenHost.h"
 #include "simulation/SceneDemo.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
 #include "simulation/SimulationOutput.h"
 
 #include <QGuiApplication>
@@ -40,8 +39,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: velmora-scene-picture OUT.png [options]\n");
         return 2;
     }
-    auto sim = std::make_unique<CSimulation>();
-    CPanelState panel;
+    auto machine = std::make_unique<CMachine>();
+    CSimulation* const sim = &machine->sim;
     int width = 1280, height = 1024, frames = 30, mode = 1;
     bool idle = false, doorClosed = false;
     int zoom = 0, panX = 0, panY = 0;
@@ -67,7 +66,7 @@ int main(int argc, char* argv[])
         else if (arg == "--door-closed") doorClosed = true;
     }
     if (!idle)
-        SetUpMachiningScene(*sim, panel, demo);
+        SetUpMachiningScene(*machine, demo);
     if (doorClosed)
         sim->switches.doorClosed = 1;
     sim->switches.renderMode = static_cast<ERenderMode>(mode);
@@ -82,6 +81,6 @@ int main(int argc, char* argv[])
         return 1;
     }
     for (int i = 0; i < frames; ++i)
-        host.Render(*sim, panel, out, camera);
+        host.Render(*machine, out, camera);
     return host.Grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

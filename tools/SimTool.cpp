@@ -132,8 +132,8 @@ SOptions Parse(int argc, const char* const* argv)
 // Prints every event of the run as one line.
 class CPrintingOutput : public CSimulationOutput {
 public:
-    CPrintingOutput(std::FILE* out, const CSimulation& sim, CPanelState& panel, bool positions)
-        : m_out(out), m_sim(sim), m_panel(panel), m_positions(positions)
+    CPrintingOutput(std::FILE* out, const CSimulation& sim, bool positions)
+        : m_out(out), m_sim(sim), m_positions(positions)
     {
     }
     void Status(const std::string& text) override { Line("status\t" + text); }
@@ -148,18 +148,8 @@ public:
         AppendFixed(line, z, 3);
         Line(line);
     }
-    void SetSpindle(int state) override
-    {
-        if (state != m_panel.m_nSpindle)
-            Line("spindle\t" + std::to_string(state));
-        m_panel.m_nSpindle = state;
-    }
-    void SetCoolant(int on) override
-    {
-        if (on != m_panel.m_bCoolant)
-            Line("coolant\t" + std::to_string(on));
-        m_panel.m_bCoolant = on;
-    }
+    void SpindleChanged(ESpindle state) override { Line("spindle\t" + std::to_string(int(state))); }
+    void CoolantChanged(int on) override { Line("coolant\t" + std::to_string(on)); }
     void PlaySound(const std::string&) override {}
     void Warn(int kind, const std::string& text) override { Line("warning\t" + std::to_string(kind) + "\t" + text); }
     void Message(const std::string& text) override { Line("message\t" + text); }
@@ -172,12 +162,13 @@ private:
     }
     std::FILE* m_out;
     const CSimulation& m_sim;
-    CPanelState& m_panel;
     bool m_positions;
 };
 
-void SetUpMachine(CSimulation& sim, CPanelState& panel, const SStockSize& stock)
+void SetUpMachine(CMachine& machine, const SStockSize& stock)
 {
+    CSimulation& sim = machine.sim;
+    CPanelState& panel = machine.panel;
     sim.switches.stockOuterDiameter = stock.outerDiameter;
     sim.switches.stockInnerDiameter = stock.innerDiameter;
     sim.switches.stockLength = stock.length;
@@ -190,11 +181,12 @@ void SetUpMachine(CSimulation& sim, CPanelState& panel, const SStockSize& stock)
 }
 
 // Frames until the program ends or the limit; counts those whose step ran.
-long long RunFrames(CSimulation& sim, CPanelState& panel, CSimulationOutput& out, long long maxFrames)
+long long RunFrames(CMachine& machine, CSimulationOutput& out, long long maxFrames)
 {
+    const CInterpreterState& in = machine.sim.interp;
     long long stepped = 0;
-    for (long long frame = 0; frame < maxFrames && sim.interp.sim_running && sim.interp.node_cur; ++frame) {
-        AdvanceFrame(sim, panel, out);
+    for (long long frame = 0; frame < maxFrames && in.sim_running && in.node_cur; ++frame) {
+        AdvanceFrame(machine, out);
         ++stepped;
     }
     return stepped;
@@ -239,12 +231,12 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
         std::fprintf(err, "velmora-sim: %s\n", read.error.c_str());
         return 2;
     }
-    auto sim = std::make_unique<CSimulation>();
-    CPanelState panel;
-    SetUpMachine(*sim, panel, options.stock);
-    CPrintingOutput printer(out, *sim, panel, options.positions);
-    StartSimulation(*sim, doc, printer);
-    const long long frames = RunFrames(*sim, panel, printer, options.maxFrames);
-    std::fprintf(out, "end\t%lld\t%d\t%d\n", frames, sim->workpiece.nn, sim->workpiece.nn_end);
-    return WriteExports(options, *sim, err) ? 0 : 2;
+    auto machine = std::make_unique<CMachine>();
+    SetUpMachine(*machine, options.stock);
+    const CSimulation& sim = machine->sim;
+    CPrintingOutput printer(out, sim, options.positions);
+    StartSimulation(machine->sim, doc, printer);
+    const long long frames = RunFrames(*machine, printer, options.maxFrames);
+    std::fprintf(out, "end\t%lld\t%d\t%d\n", frames, sim.workpiece.nn, sim.workpiece.nn_end);
+    return WriteExports(options, sim, err) ? 0 : 2;
 }

@@ -5,6 +5,7 @@
 #include "app/MainFrm.h"
 #include "app/ScriptedFileChooser.h"
 #include "platform/PlatformDoubles.h"
+#include "simulation/Machine.h"
 
 #include <QSettings>
 
@@ -20,6 +21,7 @@ class FrameFixture {
 public:
     CScriptedPrompter prompter;
     CVelmoraDoc doc{prompter};
+    std::unique_ptr<CMachine> machine = std::make_unique<CMachine>();
     CScriptedFileChooser files;
     CRecordingShell shell;
     CFixedResourcePaths paths{VELMORA_SOURCE_DIR "/resources"};
@@ -32,7 +34,7 @@ public:
     {
         QSettings().clear();
         frame = std::make_unique<CMainFrame>(
-            SFrameServices{doc, prompter, files, shell, paths, keys, sound}, &app, panes);
+            SFrameServices{doc, *machine, prompter, files, shell, paths, keys, sound}, &app, panes);
         frame->resize(1600, 900);
     }
 

@@ -1,5 +1,6 @@
 // The tool library's rows and how its result mounts and removes tools.
 #include "editor/ToolLibrary.h"
+#include "simulation/SceneCommands.h"
 #include "simulation/TurretState.h"
 
 #include <gtest/gtest.h>

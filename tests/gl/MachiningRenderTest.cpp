@@ -24,9 +24,9 @@ TEST(MachiningRender, CutSlicesShowYellowAndTheRestGrey)
     SProgram program("G00 X30 Z2\nG00 X15 Z2\nG01 X15 Z-60 F0.2\nG00 X30 Z-60\nM02\n");
     StartSimulation(*m.sim, program.doc, out);
     for (int frame = 0; frame < 200 && m.sim->interp.node_cur; ++frame)
-        host.Render(*m.sim, m.panel, out, camera);
+        host.Render(*m.machine, out, camera);
     ASSERT_EQ(m.sim->interp.node_cur, nullptr);
-    host.Render(*m.sim, m.panel, out, camera);
+    host.Render(*m.machine, out, camera);
     const QImage image = host.Grab();
     const auto at = [&](double depth) {
         // The bar's free end lies at 455 + length; depth runs towards the chuck.

@@ -72,11 +72,11 @@ TEST_F(PanelControllerTest, EditKeysFocusTheEditorFirst)
 TEST_F(PanelControllerTest, MachineKeysSetTheManualState)
 {
     Press({148});
-    EXPECT_EQ(state.m_nSpindle, 1);
+    EXPECT_EQ(state.m_nSpindle, ESpindle::Clockwise);
     Press({140});
-    EXPECT_EQ(state.m_nSpindle, 0);
+    EXPECT_EQ(state.m_nSpindle, ESpindle::Stopped);
     Press({148, 140, 142});
-    EXPECT_EQ(state.m_nSpindle, 2);
+    EXPECT_EQ(state.m_nSpindle, ESpindle::CounterClockwise);
     Press({144});
     EXPECT_EQ(state.m_bCoolant, 1);
     Press({144});

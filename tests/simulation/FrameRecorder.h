@@ -9,8 +9,8 @@ class CFrameRecorder : public CSimulationOutput {
 public:
     void Status(const std::string& text) override { status.push_back(text); }
     void ShowPosition(double x, double z) override { positions.push_back({x, z}); }
-    void SetSpindle(int state) override { spindle.push_back(state); }
-    void SetCoolant(int on) override { coolant.push_back(on); }
+    void SpindleChanged(ESpindle state) override { spindle.push_back(int(state)); }
+    void CoolantChanged(int on) override { coolant.push_back(on); }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
     void Warn(int kind, const std::string& text) override
     {

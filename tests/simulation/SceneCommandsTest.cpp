@@ -10,7 +10,6 @@ namespace {
 
 class CScriptedHost : public CSceneCommandHost {
 public:
-    int PanelSpindle() const override { return spindle; }
     std::optional<SStockSize> RunStockDialog() override
     {
         ++stockDialogs;
@@ -24,7 +23,6 @@ public:
     void StopFrameClock() override { running = false, clock.push_back("stop"); }
     void StartFrameClock(int periodMs) override { running = true, clock.push_back("start " + std::to_string(periodMs)); }
 
-    int spindle = 0;
     int stockDialogs = 0;
     bool running = true;
     std::optional<SStockSize> stockAnswer;
@@ -36,7 +34,7 @@ struct SceneCommands : ::testing::Test {
     SMachine m;
     SProgram program{"G00 X30 Z2\nG01 X20 Z-10 F0.2\n"};
     CScriptedHost host;
-    CSceneCommands commands{*m.sim, program.doc, host, m.out};
+    CSceneCommands commands{*m.machine, program.doc, host, m.out};
     CSceneSwitches& switches = m.sim->switches;
     std::vector<int> WarningKinds() const
     {
@@ -82,7 +80,7 @@ TEST_F(SceneCommands, StockCannotBeChangedWhileClampedOrTurning)
     host.stockAnswer = SStockSize{100, 50, 0};
     commands.OnCommand(Cmd::StockSize);
     commands.OnCommand(Cmd::ReleaseStock);
-    host.spindle = 2;
+    m.panel.m_nSpindle = ESpindle::CounterClockwise;
     commands.OnCommand(Cmd::StockSize);
     EXPECT_EQ(WarningKinds(), (std::vector<int>{kWarnChuckClamped, kWarnSpindleTurning}));
     EXPECT_EQ(host.stockDialogs, 0);

@@ -10,15 +10,15 @@
 namespace {
 
 struct SceneFrameTest : ::testing::Test {
-    std::unique_ptr<CSimulation> owned = std::make_unique<CSimulation>();
-    CSimulation& sim = *owned;
-    CPanelState panel;
+    std::unique_ptr<CMachine> machine = std::make_unique<CMachine>();
+    CSimulation& sim = machine->sim;
+    CPanelState& panel = machine->panel;
     CFrameRecorder out;
 
     void Frames(int n)
     {
         for (int i = 0; i < n; ++i)
-            AdvanceFrame(sim, panel, out);
+            AdvanceFrame(*machine, out);
     }
     // A run that the interlocks let through.
     void Running()
@@ -97,13 +97,13 @@ TEST_F(SceneFrameTest, ASpindleSpeedTooLargeForAnAngleStillTurnsAndWraps)
 
 TEST_F(SceneFrameTest, IdleSpindleTurnsTheWayThePanelSays)
 {
-    panel.m_nSpindle = 2;
+    panel.m_nSpindle = ESpindle::CounterClockwise;
     Frames(1);
     const SJawPose pose = JawFrame(sim, panel);
     EXPECT_DOUBLE_EQ(pose.spin, -20.0);
     EXPECT_DOUBLE_EQ(WorkpieceSpinFrame(sim, panel), -30.0);
     EXPECT_DOUBLE_EQ(ChuckBodySpin(sim, panel), -40.0);
-    panel.m_nSpindle = 0;
+    panel.m_nSpindle = ESpindle::Stopped;
     EXPECT_DOUBLE_EQ(JawFrame(sim, panel).spin, 0.0);
 }
 

@@ -5,7 +5,7 @@
 #include "panel/PanelState.h"
 #include "platform/ScriptedPrompter.h"
 #include "simulation/Interpreter.h"
-#include "simulation/Simulation.h"
+#include "simulation/Machine.h"
 #include "simulation/SimulationOutput.h"
 
 #include <memory>
@@ -17,8 +17,8 @@ class CRecordingOutput : public CSimulationOutput {
 public:
     void Status(const std::string& text) override { events.push_back("status " + text); }
     void ShowPosition(double x, double z) override { positions.push_back({x, z}); }
-    void SetSpindle(int state) override { events.push_back("spindle " + std::to_string(state)); }
-    void SetCoolant(int on) override { events.push_back("coolant " + std::to_string(on)); }
+    void SpindleChanged(ESpindle state) override { events.push_back("spindle " + std::to_string(int(state))); }
+    void CoolantChanged(int on) override { events.push_back("coolant " + std::to_string(on)); }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
     void Warn(int kind, const std::string& text) override { warnings.push_back({kind, text}); }
     void Message(const std::string& text) override { messages.push_back(text); }
@@ -50,8 +50,9 @@ struct SProgram {
 
 // A 40 x 200 bar clamped, tool 1 mounted, the machine referenced.
 struct SMachine {
-    std::unique_ptr<CSimulation> sim = std::make_unique<CSimulation>();
-    CPanelState panel;
+    std::unique_ptr<CMachine> machine = std::make_unique<CMachine>();
+    CSimulation* const sim = &machine->sim;
+    CPanelState& panel = machine->panel;
     CRecordingOutput out;
     SMachine()
     {

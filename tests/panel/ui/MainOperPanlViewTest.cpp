@@ -38,7 +38,8 @@ protected:
     CRecordingPanelHost host;
     CRecordingSound sound;
     CScriptedPrompter prompter;
-    CMainOperPanlView view{host, sound, prompter};
+    CPanelState state;
+    CMainOperPanlView view{host, state, sound, prompter};
 };
 
 TEST_F(OperPanelTest, StartsAtRestWithRapidOnAndNoMode)
@@ -49,7 +50,7 @@ TEST_F(OperPanelTest, StartsAtRestWithRapidOnAndNoMode)
     EXPECT_EQ(s.m_dTurretX, 0.0);
     EXPECT_EQ(s.m_dTurretZ, 0.0);
     EXPECT_EQ(s.m_bRapid, 1);
-    EXPECT_EQ(s.m_nSpindle, 0);
+    EXPECT_EQ(s.m_nSpindle, ESpindle::Stopped);
     EXPECT_EQ(s.m_bCoolant, 0);
     EXPECT_EQ(s.m_nRefMode, ERefMode::None);
 }
@@ -72,9 +73,9 @@ TEST_F(OperPanelTest, EveryKeySitsAtItsRectangleAndNeverTakesTheFocus)
 TEST_F(OperPanelTest, ClickedKeysChangeTheStateTheSimulationReads)
 {
     Click(148);
-    EXPECT_EQ(view.State().m_nSpindle, 1);
+    EXPECT_EQ(view.State().m_nSpindle, ESpindle::Clockwise);
     Click(142);
-    EXPECT_EQ(view.State().m_nSpindle, 2);
+    EXPECT_EQ(view.State().m_nSpindle, ESpindle::CounterClockwise);
     Click(144);
     EXPECT_EQ(view.State().m_bCoolant, 1);
     Click(154);
@@ -142,7 +143,7 @@ TEST_F(OperPanelTest, ChuckCollisionAsksTheStopBoxThroughThePrompter)
 TEST_F(OperPanelTest, ClockKeepsTickingWhileTheCollisionBoxIsOpen)
 {
     CQtPrompter boxes(QStringLiteral("测试"));
-    CMainOperPanlView panel{host, sound, boxes};
+    CMainOperPanlView panel{host, state, sound, boxes};
     panel.SetClockSource([] { return STimeOfDay{1, 2, 3}; });
     panel.State().m_nRefMode = ERefMode::Jog;
     panel.State().m_bRapid = 0;

@@ -4,12 +4,13 @@
 #include "app/ScriptedFileChooser.h"
 #include "program/VelmoraDoc.h"
 #include "editor/GcodeEditPanelView.h"
-#include "panel/FramePanelHost.h"
+#include "app/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"
 #include "panel/PanelKeyButton.h"
 #include "platform/PlatformDoubles.h"
 #include "platform/QtServices.h"
 #include "platform/ScriptedPrompter.h"
+#include "simulation/Machine.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,7 +28,7 @@ protected:
     {
         SPaneFactories panes = SPaneFactories::Default();
         panes.simulation = [](CMainFrame&) -> QWidget* { return new QWidget; };
-        frame.emplace(SFrameServices{doc, prompter, files, shell, paths, keys, sound}, nullptr,
+        frame.emplace(SFrameServices{doc, machine, prompter, files, shell, paths, keys, sound}, nullptr,
                       panes);
         frame->resize(1400, 800);
         frame->show();
@@ -46,6 +47,7 @@ protected:
 
     CScriptedPrompter prompter;
     CVelmoraDoc doc{prompter};
+    CMachine machine;
     CScriptedFileChooser files;
     CRecordingShell shell;
     CFixedResourcePaths paths;

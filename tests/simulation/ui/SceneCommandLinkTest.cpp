@@ -3,9 +3,9 @@
 #include "app/FrameTestSupport.h"
 #include "common/CommandTable.h"
 #include "editor/GcodeEditPanelView.h"
-#include "panel/FramePanelHost.h"
+#include "app/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"
-#include "simulation/SceneCommandLink.h"
+#include "app/SceneCommandLink.h"
 #include "simulation/SimulationTestSupport.h"
 #include "simulation/Warnings.h"
 
@@ -27,9 +27,9 @@ SPaneFactories EditorAndPanel()
 
 struct SceneCommandLink : ::testing::Test {
     FrameFixture fixture{EditorAndPanel()};
-    std::unique_ptr<CSimulation> sim = std::make_unique<CSimulation>();
+    CSimulation* sim = &fixture.machine->sim;
     CRecordingOutput out;
-    CSceneCommandLink link{*fixture.frame, *fixture.frame->pane(0, 0), *sim, out, {[] {}, [](int) {}}};
+    CSceneCommandLink link{*fixture.frame, *fixture.frame->pane(0, 0), *fixture.machine, out, {[] {}, [](int) {}}};
 };
 
 TEST_F(SceneCommandLink, TurningSpindleOnThePanelRefusesNewStock)
@@ -37,12 +37,12 @@ TEST_F(SceneCommandLink, TurningSpindleOnThePanelRefusesNewStock)
     int dialogs = 0;
     link.stockDialog = [&](QWidget*) -> std::optional<SStockSize> { return ++dialogs, SStockSize{100, 30, 0}; };
     link.Commands().OnCommand(Cmd::ReleaseStock);
-    OperatorPanel(*fixture.frame)->State().m_nSpindle = 1;
+    OperatorPanel(*fixture.frame)->State().m_nSpindle = ESpindle::Clockwise;
     link.Commands().OnCommand(Cmd::StockSize);
     EXPECT_EQ(dialogs, 0);
     ASSERT_EQ(out.warnings.size(), 1u);
     EXPECT_EQ(out.warnings[0].kind, kWarnSpindleTurning);
-    OperatorPanel(*fixture.frame)->State().m_nSpindle = 0;
+    OperatorPanel(*fixture.frame)->State().m_nSpindle = ESpindle::Stopped;
     link.Commands().OnCommand(Cmd::StockSize);
     EXPECT_EQ(dialogs, 1);
     EXPECT_DOUBLE_EQ(sim->switches.stockLength, 100.0);

@@ -3,9 +3,9 @@
 #include "common/CommandTable.h"
 #include "app/FrameTestSupport.h"
 #include "simulation/MySDOpenGLView.h"
-#include "simulation/SceneCommandLink.h"
+#include "app/SceneCommandLink.h"
 #include "simulation/Simulation.h"
-#include "simulation/ViewOutput.h"
+#include "app/ViewOutput.h"
 #include "simulation/Warnings.h"
 
 #include <QAction>
@@ -50,7 +50,7 @@ TEST_F(ViewCommands, StartWithAnEmptyProgramAsksForOne)
 TEST_F(ViewCommands, ToolSelectionGivesTheFrameClockBackAfterTheDialog)
 {
     bool clockDuringDialog = true;
-    view->CommandLink().toolLibraryDialog = [&](QWidget*) -> std::optional<SToolLibraryResult> {
+    SceneCommandLinkOf(view)->toolLibraryDialog = [&](QWidget*) -> std::optional<SToolLibraryResult> {
         clockDuringDialog = view->FrameClockRunning();
         return SToolLibraryResult{2, 1, 0};
     };

@@ -1,8 +1,9 @@
-#include "panel/FramePanelHost.h"
+#include "app/FramePanelHost.h"
 
 #include "app/MainFrm.h"
 #include "editor/GcodeEditPanelView.h"
 #include "panel/MainOperPanlView.h"
+#include "simulation/Machine.h"
 
 #include <QStatusBar>
 
@@ -64,8 +65,8 @@ private:
 QWidget* CreateOperatorPanel(CMainFrame& frame)
 {
     const SFrameServices& services = frame.services();
-    return new CMainOperPanlView(std::make_unique<CFramePanelHost>(frame), services.sound,
-                                 services.prompter);
+    return new CMainOperPanlView(std::make_unique<CFramePanelHost>(frame), services.machine.panel,
+                                 services.sound, services.prompter);
 }
 
 CMainOperPanlView* OperatorPanel(const CMainFrame& frame)

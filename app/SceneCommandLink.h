@@ -1,7 +1,7 @@
 #pragma once
-// The scene commands in the main window: the view hands its commands here;
-// the link runs the stock and tool library dialogs, reads the operator
-// panel's spindle and stops the frame clock while the library is open.
+// The simulation view in the main window: its scene commands run the stock
+// and tool library dialogs and stop the frame clock while the library is
+// open; its reports go to the status bar, the panel and warning boxes.
 #include "simulation/SceneCommands.h"
 
 #include <functional>
@@ -22,7 +22,7 @@ public:
         std::function<void(int periodMs)> start;
     };
 
-    CSceneCommandLink(CMainFrame& frame, QWidget& view, CSimulation& sim, CSimulationOutput& out,
+    CSceneCommandLink(CMainFrame& frame, QWidget& view, CMachine& machine, CSimulationOutput& out,
                       SFrameClock clock);
 
     CSceneCommands& Commands() { return m_commands; }
@@ -31,7 +31,6 @@ public:
     TStockDialog stockDialog;
     TToolLibraryDialog toolLibraryDialog;
 
-    int PanelSpindle() const override;
     std::optional<SStockSize> RunStockDialog() override { return stockDialog(&m_view); }
     std::optional<SToolLibraryResult> RunToolLibrary() override { return toolLibraryDialog(&m_view); }
     void StopFrameClock() override { m_clock.stop(); }
@@ -43,6 +42,12 @@ private:
     SFrameClock m_clock;
     CSceneCommands m_commands;
 };
+
+// The simulation view of the main window on the application's machine, with
+// its scene commands and reports wired to the frame and the other panes.
+QWidget* CreateSimulationView(CMainFrame& frame);
+// The link of a view that CreateSimulationView made; null for another widget.
+CSceneCommandLink* SceneCommandLinkOf(QWidget* view);
 
 // The editor follows the run: the statement's row is selected and scrolled
 // into view, the keyboard focus and the editor's fields left alone.

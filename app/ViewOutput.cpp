@@ -1,12 +1,12 @@
-#include "simulation/ViewOutput.h"
+#include "app/ViewOutput.h"
 
 #include "common/CommandTable.h"
 #include "app/MainFrm.h"
-#include "panel/FramePanelHost.h"
+#include "app/FramePanelHost.h"
 #include "panel/MainOperPanlView.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
-#include "simulation/SceneCommandLink.h"
+#include "app/SceneCommandLink.h"
 
 #include <QMessageBox>
 
@@ -19,18 +19,6 @@ void CViewOutput::ShowPosition(double x, double z)
 {
     if (CMainOperPanlView* panel = OperatorPanel(m_frame))
         panel->ShowPosition(x, z);
-}
-
-void CViewOutput::SetSpindle(int state)
-{
-    if (CMainOperPanlView* panel = OperatorPanel(m_frame))
-        panel->State().m_nSpindle = state;
-}
-
-void CViewOutput::SetCoolant(int on)
-{
-    if (CMainOperPanlView* panel = OperatorPanel(m_frame))
-        panel->State().m_bCoolant = on;
 }
 
 void CViewOutput::PlaySound(const std::string& relativePath)

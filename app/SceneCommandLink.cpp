@@ -1,11 +1,11 @@
-#include "simulation/SceneCommandLink.h"
+#include "app/SceneCommandLink.h"
 
 #include "app/MainFrm.h"
+#include "app/ViewOutput.h"
 #include "editor/DAOJU.h"
 #include "editor/GcodeEditPanelView.h"
-#include "panel/FramePanelHost.h"
-#include "panel/MainOperPanlView.h"
 #include "simulation/MAOPEISZ.h"
+#include "simulation/MySDOpenGLView.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -30,24 +30,34 @@ CSceneCommandLink::TToolLibraryDialog CSceneCommandLink::DefaultToolLibraryDialo
     };
 }
 
-CSceneCommandLink::CSceneCommandLink(CMainFrame& frame, QWidget& view, CSimulation& sim, CSimulationOutput& out,
-                                     SFrameClock clock)
+CSceneCommandLink::CSceneCommandLink(CMainFrame& frame, QWidget& view, CMachine& machine,
+                                     CSimulationOutput& out, SFrameClock clock)
     : stockDialog(DefaultStockDialog(frame)),
       toolLibraryDialog(DefaultToolLibraryDialog(frame)),
       m_frame(frame),
       m_view(view),
       m_clock(std::move(clock)),
-      m_commands(sim, frame.document(), *this, out)
+      m_commands(machine, frame.document(), *this, out)
 {
-}
-
-int CSceneCommandLink::PanelSpindle() const
-{
-    const CMainOperPanlView* panel = OperatorPanel(m_frame);
-    return panel ? panel->State().m_nSpindle : 0;
 }
 
 namespace {
+
+// What the view is wired with, living as long as the view.
+class CSimulationWiring : public QObject {
+public:
+    CSimulationWiring(CMainFrame& frame, CMySDOpenGLView& view)
+        : QObject(&view),
+          output(frame, view),
+          link(frame, view, frame.services().machine, output,
+               {[&view] { view.StopFrameClock(); },
+                [&view](int) { view.StartFrameClock(); }})
+    {
+        setObjectName("simulationWiring");
+    }
+    CViewOutput output;
+    CSceneCommandLink link;
+};
 
 // The row showing a statement; the table is mostly in program order, so
 // the search starts where the last one ended.
@@ -80,4 +90,19 @@ void FollowStatement(CMainFrame& frame, int lineNumber)
     table->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     table->scrollTo(index);
+}
+
+QWidget* CreateSimulationView(CMainFrame& frame)
+{
+    auto* view = new CMySDOpenGLView(frame.services().machine);
+    auto* wiring = new CSimulationWiring(frame, *view);
+    view->SetSimulationOutput(&wiring->output);
+    view->SetSceneCommands(&wiring->link.Commands());
+    return view;
+}
+
+CSceneCommandLink* SceneCommandLinkOf(QWidget* view)
+{
+    QObject* wiring = view ? view->findChild<QObject*>("simulationWiring", Qt::FindDirectChildrenOnly) : nullptr;
+    return wiring ? &static_cast<CSimulationWiring*>(wiring)->link : nullptr;
 }

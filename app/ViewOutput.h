@@ -13,8 +13,6 @@ public:
 
     void Status(const std::string& text) override;
     void ShowPosition(double x, double z) override;
-    void SetSpindle(int state) override;
-    void SetCoolant(int on) override;
     void PlaySound(const std::string& relativePath) override;
     void Warn(int kind, const std::string& text) override;
     void Message(const std::string& text) override;
