@@ -21,24 +21,23 @@ void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput
     in.seg_started = 0;
     in.cur_x = in.cur_z = 0.0;
     in.thread_tick = 0;
-    if (!in.node_head) {
+    if (in.nodes.empty()) {
         out.Message(kNoProgramMessage);
         return;
     }
     // The first record is never executed: the run begins with the second.
-    in.node_cur = in.node_head->next;
+    in.cur = 0;
+    in.Advance();
     in.sim_running = true;
 }
 
 void StopRun(SStepContext& step, int warningKind)
 {
-    step.in.node_cur = nullptr;
+    step.in.cur = kNoNode;
     RaiseWarning(step.out, warningKind);
 }
 
 namespace {
-
-void Advance(CInterpreterState& in) { in.node_cur = in.node_cur->next; }
 
 std::string SpeedStatus(const char* code, double s)
 {
@@ -57,7 +56,7 @@ void StepAuxiliary(SStepContext& step, const MoveNode& node)
         in.spindle_s = 0.0;
         step.work.nn_end = step.work.nn;
         step.out.Status("M02  ");
-        in.node_cur = nullptr;
+        in.cur = kNoNode;
         return;
     case 3:
         step.out.SetSpindle(1);
@@ -85,7 +84,7 @@ void StepAuxiliary(SStepContext& step, const MoveNode& node)
         break;
     default: return; // never built; stands still like any node it cannot finish
     }
-    Advance(in);
+    in.Advance();
 }
 
 void StepTool(CInterpreterState& in, const MoveNode& node)
@@ -94,7 +93,7 @@ void StepTool(CInterpreterState& in, const MoveNode& node)
     if (node.tool < 1 || node.tool > 4)
         return;
     in.t_num = node.tool;
-    Advance(in);
+    in.Advance();
 }
 
 } // namespace
@@ -102,11 +101,11 @@ void StepTool(CInterpreterState& in, const MoveNode& node)
 void StepSimulation(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
-    if (!in.sim_running || !in.node_cur)
+    if (!in.sim_running || !in.HasCurrent())
         return;
-    const MoveNode& node = *in.node_cur;
-    if (in.node_started != &node) {
-        in.node_started = &node;
+    const MoveNode& node = in.Current();
+    if (in.started != in.cur) {
+        in.started = in.cur;
         out.StatementStarted(node.line);
     }
     SStepContext step{in, sim.workpiece, sim, panel, out};

@@ -73,7 +73,7 @@ void Finish(SStepContext& step, bool finished)
     step.in.seg_started = 1;
     ++step.work.nn;
     if (finished) {
-        step.in.node_cur = step.in.node_cur->next;
+        step.in.Advance();
         step.in.seg_started = 0;
     }
 }

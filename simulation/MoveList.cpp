@@ -21,30 +21,21 @@ bool RemoveAll(std::string& text, char c)
     return removed;
 }
 
-void Append(CInterpreterState& state, MoveNode* node)
+MoveNode NewNode(char kind, int line)
 {
-    if (!state.node_head)
-        state.node_head = node;
-    else
-        state.node_tail->next = node;
-    state.node_tail = node;
-}
-
-MoveNode* NewNode(char kind, int line)
-{
-    auto* node = new MoveNode;
-    node->kind = kind;
-    node->line = line;
+    MoveNode node;
+    node.kind = kind;
+    node.line = line;
     return node;
 }
 
 void AppendMove(CInterpreterState& state, int line, int code, double x0, double z0, double x1, double z1)
 {
-    MoveNode* node = NewNode('G', line);
-    node->code = code;
-    node->x0 = x0, node->z0 = z0, node->x1 = x1, node->z1 = z1;
-    node->slope = (x0 - x1) / (z0 - z1);
-    Append(state, node);
+    MoveNode node = NewNode('G', line);
+    node.code = code;
+    node.x0 = x0, node.z0 = z0, node.x1 = x1, node.z1 = z1;
+    node.slope = (x0 - x1) / (z0 - z1);
+    state.nodes.push_back(node);
 }
 
 double Value(const CProcess& statement, EWord word) { return WordValue(statement.Get(word)); }
@@ -62,11 +53,11 @@ void AppendArc(CInterpreterState& state, const CProcess& statement, int code)
         i = from.x - centre->x;
         k = from.z - centre->z;
     }
-    MoveNode* node = NewNode('G', statement.m_nLineNumber);
-    node->code = code;
-    node->x0 = from.x, node->z0 = from.z, node->x1 = to.x, node->z1 = to.z;
-    node->i = i, node->k = k;
-    Append(state, node);
+    MoveNode node = NewNode('G', statement.m_nLineNumber);
+    node.code = code;
+    node.x0 = from.x, node.z0 = from.z, node.x1 = to.x, node.z1 = to.z;
+    node.i = i, node.k = k;
+    state.nodes.push_back(node);
 }
 
 void AppendCycle(CInterpreterState& state, const CProcess& statement, int code)
@@ -99,12 +90,12 @@ void TranslateMotion(CInterpreterState& state, const CProcess& statement, int co
     case 2:
     case 3: AppendArc(state, statement, code); break;
     case 32: {
-        MoveNode* node = NewNode('G', statement.m_nLineNumber);
-        node->code = 32;
-        node->x0 = statement.m_ptStart.x, node->z0 = statement.m_ptStart.z;
-        node->x1 = statement.m_ptEnd.x, node->z1 = statement.m_ptEnd.z;
-        node->f = Value(statement, EWord::F);
-        Append(state, node);
+        MoveNode node = NewNode('G', statement.m_nLineNumber);
+        node.code = 32;
+        node.x0 = statement.m_ptStart.x, node.z0 = statement.m_ptStart.z;
+        node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
+        node.f = Value(statement, EWord::F);
+        state.nodes.push_back(node);
         break;
     }
     case 90:
@@ -117,28 +108,21 @@ void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, int
 {
     if (code != 2 && (code < 3 || code > 5) && code != 8 && code != 9)
         return;
-    MoveNode* node = NewNode('M', statement.m_nLineNumber);
-    node->code = code;
+    MoveNode node = NewNode('M', statement.m_nLineNumber);
+    node.code = code;
     if (code == 3 || code == 4)
-        node->s = Value(statement, EWord::S);
-    Append(state, node);
+        node.s = Value(statement, EWord::S);
+    state.nodes.push_back(node);
 }
 
 } // namespace
 
-CInterpreterState::~CInterpreterState() { FreeMoveList(*this); }
-
-void FreeMoveList(CInterpreterState& state)
+void ClearMoveList(CInterpreterState& state)
 {
-    for (MoveNode* node = state.node_head; node;) {
-        MoveNode* next = node->next;
-        delete node;
-        node = next;
-    }
-    state.node_head = state.node_tail = nullptr;
-    // A node still being executed would otherwise point into freed memory.
-    state.node_cur = nullptr;
-    state.node_started = nullptr;
+    state.nodes.clear();
+    // A node of the old list must not be taken for one of the new.
+    state.cur = kNoNode;
+    state.started = kNoNode;
 }
 
 void TranslateStatement(CInterpreterState& state, const CProcess& statement)
@@ -146,9 +130,9 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
         // T0202: station 2, offset 2; the offset is not simulated.
-        MoveNode* node = NewNode('T', statement.m_nLineNumber);
-        node->tool = LeadingInt(text) / 100;
-        Append(state, node);
+        MoveNode node = NewNode('T', statement.m_nLineNumber);
+        node.tool = LeadingInt(text) / 100;
+        state.nodes.push_back(node);
         return;
     }
     text = statement.Code();
@@ -160,9 +144,7 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
 
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc)
 {
-    FreeMoveList(state);
+    ClearMoveList(state);
     for (const auto& statement : doc.Statements())
         TranslateStatement(state, *statement);
-    if (state.node_tail)
-        state.node_tail->next = nullptr;
 }

@@ -140,7 +140,7 @@ public:
     void ShowPosition(double x, double z) override
     {
         // Only what a step shows: the idle display of every frame is not an event.
-        if (!m_positions || !m_sim.interp.sim_running || !m_sim.interp.node_cur)
+        if (!m_positions || !m_sim.interp.sim_running || !m_sim.interp.HasCurrent())
             return;
         std::string line = "pos\t";
         AppendFixed(line, x, 3);
@@ -193,7 +193,7 @@ void SetUpMachine(CSimulation& sim, CPanelState& panel, const SStockSize& stock)
 long long RunFrames(CSimulation& sim, CPanelState& panel, CSimulationOutput& out, long long maxFrames)
 {
     long long stepped = 0;
-    for (long long frame = 0; frame < maxFrames && sim.interp.sim_running && sim.interp.node_cur; ++frame) {
+    for (long long frame = 0; frame < maxFrames && sim.interp.sim_running && sim.interp.HasCurrent(); ++frame) {
         AdvanceFrame(sim, panel, out);
         ++stepped;
     }
