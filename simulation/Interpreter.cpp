@@ -39,9 +39,9 @@ void StopRun(SStepContext& step, int warningKind)
 
 namespace {
 
-std::string SpeedStatus(const char* code, double s)
+std::string SpeedStatus(ECode code, double s)
 {
-    std::string text = code;
+    std::string text(CodeInfo(code).text);
     text += " S";
     AppendFixed(text, s, 3);
     return text + "  ";
@@ -51,34 +51,34 @@ void StepAuxiliary(SStepContext& step, const MoveNode& node)
 {
     CInterpreterState& in = step.in;
     switch (node.code) {
-    case 2:
+    case ECode::M02:
         step.out.SetSpindle(0);
         in.spindle_s = 0.0;
         step.work.nn_end = step.work.nn;
         step.out.Status("M02  ");
         in.cur = kNoNode;
         return;
-    case 3:
+    case ECode::M03:
         step.out.SetSpindle(1);
         in.spindle_s = node.s;
         step.out.PlaySound("Sound/Move.wav");
-        step.out.Status(SpeedStatus("M03", node.s));
+        step.out.Status(SpeedStatus(node.code, node.s));
         break;
-    case 4:
+    case ECode::M04:
         step.out.SetSpindle(2);
         in.spindle_s = node.s;
-        step.out.Status(SpeedStatus("M04", node.s));
+        step.out.Status(SpeedStatus(node.code, node.s));
         break;
-    case 5:
+    case ECode::M05:
         step.out.SetSpindle(0);
         in.spindle_s = node.s;
         step.out.Status("M05  ");
         break;
-    case 8:
+    case ECode::M08:
         step.out.SetCoolant(1);
         step.out.Status("M08  ");
         break;
-    case 9:
+    case ECode::M09:
         step.out.SetCoolant(0);
         step.out.Status("M09  ");
         break;

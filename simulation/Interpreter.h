@@ -1,6 +1,8 @@
 #pragma once
 // The running program: the motion records built from the statements at the
 // start command, and where the step has got to.
+#include "program/Codes.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -19,7 +21,7 @@ struct MoveNode {
     double x0 = 0.0, z0 = 0.0; // start point
     double x1 = 0.0, z1 = 0.0; // end point
     double slope = 0.0;    // (x0 - x1) / (z0 - z1) of G00/G01
-    int code = 0;          // G 0, 1, 2, 3, 32 or M 2, 3, 4, 5, 8, 9
+    ECode code = ECode::None; // G00, G01, G02, G03, G32 or M02, M03, M04, M05, M08, M09
     double i = 0.0, k = 0.0; // arc: start point relative to the centre
     double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
     int line = 0;          // line number of the statement it came from

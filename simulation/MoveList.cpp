@@ -29,7 +29,7 @@ MoveNode NewNode(char kind, int line)
     return node;
 }
 
-void AppendMove(CInterpreterState& state, int line, int code, double x0, double z0, double x1, double z1)
+void AppendMove(CInterpreterState& state, int line, ECode code, double x0, double z0, double x1, double z1)
 {
     MoveNode node = NewNode('G', line);
     node.code = code;
@@ -40,7 +40,7 @@ void AppendMove(CInterpreterState& state, int line, int code, double x0, double 
 
 double Value(const CProcess& statement, EWord word) { return WordValue(statement.Get(word)); }
 
-void AppendArc(CInterpreterState& state, const CProcess& statement, int code)
+void AppendArc(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     const SPoint from = statement.m_ptStart, to = statement.m_ptEnd;
     double i = Value(statement, EWord::I), k = Value(statement, EWord::K);
@@ -60,58 +60,64 @@ void AppendArc(CInterpreterState& state, const CProcess& statement, int code)
     state.nodes.push_back(node);
 }
 
-void AppendCycle(CInterpreterState& state, const CProcess& statement, int code)
+void AppendCycle(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     const int line = statement.m_nLineNumber;
     const double r = Value(statement, EWord::R);
     const double x0 = statement.m_ptStart.x, z0 = statement.m_ptStart.z;
     const double x1 = statement.m_ptEnd.x, z1 = statement.m_ptEnd.z;
-    if (code == 90) {
-        AppendMove(state, line, 0, x0, z0, x1 - r, z0);
-        AppendMove(state, line, 1, x1 - r, z0, x1, z1);
-        AppendMove(state, line, 0, x1, z1, x0, z1);
-        AppendMove(state, line, 0, x0, z1, x0, z0);
+    constexpr ECode rapid = ECode::G00, feed = ECode::G01;
+    if (code == ECode::G90) {
+        AppendMove(state, line, rapid, x0, z0, x1 - r, z0);
+        AppendMove(state, line, feed, x1 - r, z0, x1, z1);
+        AppendMove(state, line, rapid, x1, z1, x0, z1);
+        AppendMove(state, line, rapid, x0, z1, x0, z0);
     } else {
-        AppendMove(state, line, 0, x0, z0, x0, z1 + r);
-        AppendMove(state, line, 1, x0, z1 + r, x1, z1);
-        AppendMove(state, line, 0, x1, z1, x1, z0);
-        AppendMove(state, line, 0, x1, z0, x0, z0);
+        AppendMove(state, line, rapid, x0, z0, x0, z1 + r);
+        AppendMove(state, line, feed, x0, z1 + r, x1, z1);
+        AppendMove(state, line, rapid, x1, z1, x1, z0);
+        AppendMove(state, line, rapid, x1, z0, x0, z0);
     }
 }
 
-void TranslateMotion(CInterpreterState& state, const CProcess& statement, int code)
+void TranslateMotion(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     switch (code) {
-    case 0:
-    case 1:
+    case ECode::G00:
+    case ECode::G01:
         AppendMove(state, statement.m_nLineNumber, code, statement.m_ptStart.x, statement.m_ptStart.z,
                    statement.m_ptEnd.x, statement.m_ptEnd.z);
         break;
-    case 2:
-    case 3: AppendArc(state, statement, code); break;
-    case 32: {
+    case ECode::G02:
+    case ECode::G03: AppendArc(state, statement, code); break;
+    case ECode::G32: {
         MoveNode node = NewNode('G', statement.m_nLineNumber);
-        node.code = 32;
+        node.code = code;
         node.x0 = statement.m_ptStart.x, node.z0 = statement.m_ptStart.z;
         node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
         node.f = Value(statement, EWord::F);
         state.nodes.push_back(node);
         break;
     }
-    case 90:
-    case 94: AppendCycle(state, statement, code); break;
+    case ECode::G90:
+    case ECode::G94: AppendCycle(state, statement, code); break;
     default: break; // set-up codes and cycles the simulation does not show
     }
 }
 
-void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, int code)
+void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECode code)
 {
-    if (code != 2 && (code < 3 || code > 5) && code != 8 && code != 9)
-        return;
     MoveNode node = NewNode('M', statement.m_nLineNumber);
     node.code = code;
-    if (code == 3 || code == 4)
-        node.s = Value(statement, EWord::S);
+    switch (code) {
+    case ECode::M03:
+    case ECode::M04: node.s = Value(statement, EWord::S); break;
+    case ECode::M02:
+    case ECode::M05:
+    case ECode::M08:
+    case ECode::M09: break;
+    default: return; // an auxiliary function the machine does not have
+    }
     state.nodes.push_back(node);
 }
 
@@ -135,11 +141,13 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
         state.nodes.push_back(node);
         return;
     }
+    // Every G (or M) counts wherever it stands, so a code text the editor
+    // made, such as G71(1), is read by its number.
     text = statement.Code();
     if (RemoveAll(text, 'G'))
-        TranslateMotion(state, statement, LeadingInt(text));
+        TranslateMotion(state, statement, FindCode('G', LeadingInt(text)).code);
     else if (RemoveAll(text, 'M'))
-        TranslateAuxiliary(state, statement, LeadingInt(text));
+        TranslateAuxiliary(state, statement, FindCode('M', LeadingInt(text)).code);
 }
 
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc)

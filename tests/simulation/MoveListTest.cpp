@@ -8,7 +8,7 @@
 namespace {
 
 struct SMove {
-    int code;
+    ECode code;
     double x0, z0, x1, z1;
     bool operator==(const SMove&) const = default;
 };
@@ -42,23 +42,25 @@ struct BuiltList : ::testing::Test {
 TEST_F(BuiltList, TurningCycleBecomesFourMovesAroundTheCut)
 {
     Build("G00 X30 Z2\nG90 X20 Z-40 F0.2\n");
-    const std::vector<SMove> expected{{0, 0, 0, 30, 2},    {0, 30, 2, 20, 2},    {1, 20, 2, 20, -40},
-                                      {0, 20, -40, 30, -40}, {0, 30, -40, 30, 2}};
+    const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},       {ECode::G00, 30, 2, 20, 2},
+                                      {ECode::G01, 20, 2, 20, -40},    {ECode::G00, 20, -40, 30, -40},
+                                      {ECode::G00, 30, -40, 30, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
 TEST_F(BuiltList, TurningCycleTaperShiftsTheApproach)
 {
     Build("G00 X30 Z2\nG90 X20 Z-40 R2 F0.2\n");
-    EXPECT_EQ(Moves(state)[1], (SMove{0, 30, 2, 18, 2}));
-    EXPECT_EQ(Moves(state)[2], (SMove{1, 18, 2, 20, -40}));
+    EXPECT_EQ(Moves(state)[1], (SMove{ECode::G00, 30, 2, 18, 2}));
+    EXPECT_EQ(Moves(state)[2], (SMove{ECode::G01, 18, 2, 20, -40}));
 }
 
 TEST_F(BuiltList, FacingCycleBecomesFourMovesAroundTheFace)
 {
     Build("G00 X30 Z2\nG94 X10 Z-3 F0.1\n");
-    const std::vector<SMove> expected{{0, 0, 0, 30, 2},   {0, 30, 2, 30, -3}, {1, 30, -3, 10, -3},
-                                      {0, 10, -3, 10, 2}, {0, 10, 2, 30, 2}};
+    const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},    {ECode::G00, 30, 2, 30, -3},
+                                      {ECode::G01, 30, -3, 10, -3}, {ECode::G00, 10, -3, 10, 2},
+                                      {ECode::G00, 10, 2, 30, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
@@ -84,16 +86,16 @@ TEST_F(BuiltList, AuxiliaryFunctionsKeepTheirSpeedAndUnknownCodesAreSkipped)
 {
     Build("M03 S800\nM06\nG71 U2 R1\nM04 S300\nM05\nM08\nM09\nM02\n");
     EXPECT_EQ(Kinds(state), "MMMMMM");
-    EXPECT_EQ(state.nodes.front().code, 3);
+    EXPECT_EQ(state.nodes.front().code, ECode::M03);
     EXPECT_DOUBLE_EQ(state.nodes.front().s, 800.0);
     EXPECT_DOUBLE_EQ(state.nodes.at(1).s, 300.0);
-    EXPECT_EQ(state.nodes.back().code, 2);
+    EXPECT_EQ(state.nodes.back().code, ECode::M02);
 }
 
 TEST_F(BuiltList, ThreadKeepsItsLead)
 {
     Build("G00 X20 Z2\nG32 X19 Z-30 F1.5\n");
-    EXPECT_EQ(state.nodes.back().code, 32);
+    EXPECT_EQ(state.nodes.back().code, ECode::G32);
     EXPECT_DOUBLE_EQ(state.nodes.back().f, 1.5);
 }
 
