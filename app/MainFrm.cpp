@@ -206,19 +206,6 @@ void CMainFrame::setDialogFactory(int id, TDialogFactory make)
     });
 }
 
-QMenu* CMainFrame::createProgramPopupMenu(QWidget* parent)
-{
-    auto* menu = new QMenu(parent);
-    for (const SMenuEntry& entry : Commands::ProgramPopup()) {
-        QAction* item = menu->addAction(QString::fromUtf8(entry.text.data(), entry.text.size()));
-        const int id = entry.id;
-        item->setData(id);
-        item->setEnabled(isCommandEnabled(id));
-        connect(item, &QAction::triggered, this, [this, id] { routeCommand(id); });
-    }
-    return menu;
-}
-
 void CMainFrame::applyLayout(const TPaneLayout& layout)
 {
     m_lastLayout = layout;

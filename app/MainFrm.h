@@ -21,7 +21,6 @@ class CSoundPlayer;
 class QAction;
 class QDialog;
 class QLabel;
-class QMenu;
 class QSplitter;
 class QToolBar;
 class CMainFrame;
@@ -84,8 +83,6 @@ public:
     bool routeCommand(int id);
     bool isCommandEnabled(int id) const;
     QAction* action(int id) const;
-    // Menu 210 of the operator panel; its commands come to the frame.
-    QMenu* createProgramPopupMenu(QWidget* parent);
     // A modal dialog a command runs (tool setting, tool selection, tool
     // compensation); the command is disabled while none is registered.
     void setDialogRunner(int id, std::function<void()> run);

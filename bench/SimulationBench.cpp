@@ -71,7 +71,7 @@ void BM_StepWithCut(benchmark::State& state)
     CNullOutput out;
     StartSimulation(*sim, program.doc, out);
     for (auto _ : state) {
-        if (!sim->interp.node_cur) {
+        if (!sim->interp.HasCurrent()) {
             state.PauseTiming();
             StartSimulation(*sim, program.doc, out);
             state.ResumeTiming();

@@ -2,6 +2,7 @@
 // Data tables of the statement editor: the code list and, per code, the
 // fields it enables.
 #include "editor/EditorForm.h"
+#include "program/Codes.h"
 
 #include <span>
 #include <string_view>
@@ -19,8 +20,12 @@ struct SCodeEnabling {
     SPreset presets[10] = {};
 };
 
+// One entry of the editor's code list. The editor names the two lines of a
+// roughing cycle apart ("G71(1)", "G71(2)") and offers a tool entry "T", so
+// it keeps its own texts beside the code each stands for.
 struct SCodeRow {
-    std::string_view code;
+    std::string_view code; // the list text
+    ECode id = ECode::None; // none for the tool entry
     SCodeEnabling chosen; // when the code is chosen in the list box
     unsigned clicked = 0; // when a row of the code is clicked: enabled, all other word fields disabled
 };

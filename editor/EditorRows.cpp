@@ -4,6 +4,8 @@
 #include "editor/TableText.h"
 
 #include "common/NumberParsing.h"
+#include "editor/EditorCodes.h"
+#include "program/Codes.h"
 
 #include <initializer_list>
 #include <utility>
@@ -38,24 +40,25 @@ const SInsertedRowRule kInsertedRows[] = {
 // Words the table shows for a stored statement, by its code. Each word goes
 // to the column under its own heading.
 struct SStoredRowRule {
-    std::initializer_list<std::string_view> codes;
+    std::initializer_list<ECode> codes;
     TColumnMap words;
 };
 
 const SStoredRowRule kStoredRows[] = {
-    {{"G00"}, {EField::X, EField::Z}},
-    {{"G01", "G32"}, {EField::X, EField::Z, EField::F}},
-    {{"G02", "G03"}, {EField::X, EField::Z, EField::I, EField::K, EField::R, EField::F}},
-    {{"G71", "G73"},
+    {{ECode::G00}, {EField::X, EField::Z}},
+    {{ECode::G01, ECode::G32}, {EField::X, EField::Z, EField::F}},
+    {{ECode::G02, ECode::G03}, {EField::X, EField::Z, EField::I, EField::K, EField::R, EField::F}},
+    {{ECode::G71, ECode::G73},
      {EField::P, EField::Q, EField::X, EField::Z, EField::R, EField::F, EField::S, EField::T}},
-    {{"G90", "G94"}, {EField::X, EField::Z, EField::R, EField::F}},
-    {{"M03", "M04"}, {EField::S, EField::T}},
+    {{ECode::G90, ECode::G94}, {EField::X, EField::Z, EField::R, EField::F}},
+    {{ECode::M03, ECode::M04}, {EField::S, EField::T}},
 };
 
-bool Contains(std::initializer_list<std::string_view> list, std::string_view text)
+template <typename T>
+bool Contains(std::initializer_list<T> list, T item)
 {
     for (auto entry : list)
-        if (entry == text)
+        if (entry == item)
             return true;
     return false;
 }
@@ -80,11 +83,8 @@ bool IsToolWord(std::string_view t)
 // The insert stores both lines of a cycle under the cycle's own code.
 std::string_view CEditorForm::StoredCode(std::string_view code)
 {
-    if (code == "G71(1)" || code == "G71(2)")
-        return "G71";
-    if (code == "G73(1)" || code == "G73(2)")
-        return "G73";
-    return code;
+    const SCodeRow* row = FindCodeRow(code);
+    return row && row->id != ECode::None ? CodeInfo(row->id).text : code;
 }
 
 TEditorRow CEditorForm::InsertedRow(std::string_view listText) const
@@ -93,7 +93,7 @@ TEditorRow CEditorForm::InsertedRow(std::string_view listText) const
     row[0] = Text(EField::Line);
     row[1] = std::string(StoredCode(listText));
     for (const auto& rule : kInsertedRows)
-        if (Contains(rule.codes, listText))
+        if (Contains(rule.codes, std::string_view(listText)))
             for (auto [column, field] : rule.columns)
                 row[static_cast<std::size_t>(column)] = Text(field);
     return row;
@@ -116,12 +116,14 @@ TEditorRow CEditorForm::StoredRow(const CProcess& statement)
     row[1] = std::string(code.empty() ? statement.AuxCode() : code);
     if (code.empty())
         row[2] = std::string(statement.Get(EWord::X));
+    const ECode id = ::FindCode(code).code;
+    const bool cycle = id == ECode::G90 || id == ECode::G94;
     for (const auto& rule : kStoredRows) {
-        if (!Contains(rule.codes, code))
+        if (!Contains(rule.codes, id))
             continue;
         for (EField field : rule.words) {
             std::string_view word = statement.Get(WordOf(field));
-            bool hidden = (field == EField::R && code.starts_with("G9") && word == "R0") ||
+            bool hidden = (field == EField::R && cycle && word == "R0") ||
                           (field == EField::T && word.empty());
             if (!hidden)
                 row[Index(field)] = std::string(word);

@@ -1,6 +1,7 @@
 #include "program/LineChecker.h"
 
 #include "program/CheckerMessages.h"
+#include "program/Codes.h"
 
 #include <array>
 #include <cstdio>
@@ -84,11 +85,11 @@ private:
 
     bool RunGCode(int number);
     bool RulesG00();
-    bool RulesG01(int number);
-    bool RulesArc(int number);
+    bool RulesG01(const SCodeInfo& code);
+    bool RulesArc(const SCodeInfo& code);
     bool RulesArcCentre();
     void RulesG71();
-    bool RulesCycle(int number);
+    bool RulesCycle(const SCodeInfo& code);
     bool RunMCode();
     std::unique_ptr<CProcess> MakeRecord() const;
 
@@ -157,7 +158,7 @@ void CLineCheck::TakeOrCarry(EWord word, char letter, std::string& carried, int 
 
 bool CLineCheck::RulesG00()
 {
-    SetCode("G00", true);
+    SetCode(CodeInfo(ECode::G00).text, true);
     if (Has('F'))
         return Reject(ECheckMessage::G00WithF);
     if (!Has('X') && m_state.x.empty())
@@ -173,9 +174,9 @@ bool CLineCheck::RulesG00()
     return true;
 }
 
-bool CLineCheck::RulesG01(int number)
+bool CLineCheck::RulesG01(const SCodeInfo& code)
 {
-    SetCode(number == 1 ? "G01" : "G32", true);
+    SetCode(code.text, true);
     if (!Has('X') && m_state.x.empty())
         return Reject(ECheckMessage::G01NoX);
     if (!Has('Z') && m_state.z.empty())
@@ -192,9 +193,9 @@ bool CLineCheck::RulesG01(int number)
     return true;
 }
 
-bool CLineCheck::RulesArc(int number)
+bool CLineCheck::RulesArc(const SCodeInfo& code)
 {
-    SetCode(number == 2 ? "G02" : "G03", true);
+    SetCode(code.text, true);
     if (!Has('X') && m_state.x.empty())
         return Reject(ECheckMessage::ArcNoX);
     if (!Has('Z') && m_state.z.empty())
@@ -243,7 +244,7 @@ bool CLineCheck::RulesArcCentre()
 
 void CLineCheck::RulesG71()
 {
-    SetCode("G71", true);
+    SetCode(CodeInfo(ECode::G71).text, true);
     struct SPart {
         EWord word;
         int from, to;
@@ -263,9 +264,10 @@ void CLineCheck::RulesG71()
     }
 }
 
-bool CLineCheck::RulesCycle(int number)
+bool CLineCheck::RulesCycle(const SCodeInfo& code)
 {
-    SetCode(number == 90 ? "G90" : "G94", false);
+    const int number = code.number;
+    SetCode(code.text, false);
     if (!Has('X') && m_state.x.empty())
         return Reject(ECheckMessage::CycleNoX, number);
     if (!Has('Z') && m_state.z.empty())
@@ -283,44 +285,26 @@ bool CLineCheck::RulesCycle(int number)
     return true;
 }
 
-std::string_view CodeWithoutWords(int number)
-{
-    switch (number) {
-    case 40: return "G40";
-    case 41: return "G41";
-    case 42: return "G42";
-    case 50: return "G50";
-    case 70: return "G70";
-    case 76: return "G76";
-    case 92: return "G92";
-    case 96: return "G96";
-    case 97: return "G97";
-    case 98: return "G98";
-    case 99: return "G99";
-    default: return {};
-    }
-}
-
 // False when the line ends here: rejected (a fault is set) or skipped.
 bool CLineCheck::RunGCode(int number)
 {
-    switch (number) {
-    case 0: return RulesG00();
-    case 1:
-    case 32: return RulesG01(number);
-    case 2:
-    case 3: return RulesArc(number);
-    case 71: RulesG71(); return true;
-    case 90:
-    case 94: return RulesCycle(number);
+    const SCodeInfo& code = FindCode('G', number);
+    switch (code.code) {
+    case ECode::G00: return RulesG00();
+    case ECode::G01:
+    case ECode::G32: return RulesG01(code);
+    case ECode::G02:
+    case ECode::G03: return RulesArc(code);
+    case ECode::G71: RulesG71(); return true;
+    case ECode::G90:
+    case ECode::G94: return RulesCycle(code);
     default: break;
     }
-    const std::string_view code = CodeWithoutWords(number);
-    if (code.empty()) {
+    if (!code.read) {
         --m_state.counter; // a code we do not simulate: the line is passed over
         return false;
     }
-    SetCode(code, true);
+    SetCode(code.text, true); // a code that takes no words
     return true;
 }
 
@@ -329,20 +313,18 @@ bool CLineCheck::RunMCode()
 {
     if (!Has('M'))
         return true;
-    const int number = LeadingNumber(Text(Pos('M') + 1, Pos('M') + 3));
-    switch (number) {
-    case 2: SetCode("M02", true); break;
-    case 3:
-    case 4:
-        SetCode(number == 3 ? "M03" : "M04", true);
+    const SCodeInfo& code = FindCode('M', LeadingNumber(Text(Pos('M') + 1, Pos('M') + 3)));
+    if (!code.read)
+        return true; // an auxiliary function the machine does not have
+    SetCode(code.text, true);
+    switch (code.code) {
+    case ECode::M03:
+    case ECode::M04:
         if (!Has('S'))
             return Reject(ECheckMessage::MNoS);
         WordOf(m_words, EWord::S) = ToEnd(Pos('S'));
         m_state.s.assign(WordOf(m_words, EWord::S));
         break;
-    case 5: SetCode("M05", true); break;
-    case 8: SetCode("M08", true); break;
-    case 9: SetCode("M09", true); break;
     default: break;
     }
     return true;

@@ -1,10 +1,10 @@
 #include "program/ProgramLines.h"
 
+#include "common/NumberText.h"
 #include "program/StatementMeaning.h"
 #include "program/VelmoraDoc.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
@@ -196,11 +196,7 @@ std::string LengthText(double value)
 {
     if (!std::isfinite(value))
         return {};
-    char buffer[400];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    if (error != std::errc())
-        return {};
-    std::string text(buffer, end);
+    std::string text = FixedText(value, 6);
     while (text.back() == '0')
         text.pop_back();
     if (text.back() == '.')

@@ -1,43 +1,23 @@
 #include "program/StatementMeaning.h"
 
+#include "program/Codes.h"
 #include "program/VelmoraDoc.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace {
 
-constexpr unsigned Bit(EWord word) { return 1u << static_cast<unsigned>(word); }
-
-// The words each kind keeps besides the X and Z of a move, which count by
-// the points they give.
-struct SKindWords {
-    std::initializer_list<std::string_view> kinds;
-    unsigned words;
-};
-
-const SKindWords kKindWords[] = {
-    {{""}, Bit(EWord::T)},
-    {{"G01", "G32"}, Bit(EWord::F)},
-    {{"G02", "G03"}, Bit(EWord::I) | Bit(EWord::K) | Bit(EWord::R) | Bit(EWord::F)},
-    {{"G90", "G94"}, Bit(EWord::R) | Bit(EWord::F)},
-    {{"M03", "M04"}, Bit(EWord::S) | Bit(EWord::T)},
-};
-constexpr unsigned kCycleFirstLine = Bit(EWord::X) | Bit(EWord::R);
-constexpr unsigned kCycleSecondLine = Bit(EWord::P) | Bit(EWord::Q) | Bit(EWord::X) | Bit(EWord::Z) |
-                                      Bit(EWord::F) | Bit(EWord::S) | Bit(EWord::T);
-
+// The words a kind keeps besides the X and Z of a move, which count by the
+// points they give.
 unsigned WordsTaken(std::string_view kind, const CProcess& record)
 {
-    if (kind == "G71" || kind == "G73") // the P tells the two lines apart, as it does for the reader
-        return NormalWord(EWord::P, record.Get(EWord::P)).empty() ? kCycleFirstLine : kCycleSecondLine;
-    for (const SKindWords& entry : kKindWords) {
-        for (std::string_view k : entry.kinds) {
-            if (k == kind)
-                return entry.words;
-        }
-    }
-    return 0;
+    if (kind.empty())
+        return 1u << static_cast<unsigned>(EWord::T);
+    const SCodeInfo& code = FindCode(kind);
+    // The P tells a cycle's two lines apart, as it does for the reader.
+    if (code.secondLine != 0 && !NormalWord(EWord::P, record.Get(EWord::P)).empty())
+        return code.secondLine;
+    return code.words;
 }
 
 } // namespace

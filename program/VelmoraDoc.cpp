@@ -1,5 +1,7 @@
 #include "program/VelmoraDoc.h"
 
+#include "program/Codes.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -143,8 +145,7 @@ int CVelmoraDoc::ModifyStatement(std::unique_ptr<CProcess>& record)
 
 bool CVelmoraDoc::IsMotion(const CProcess& record)
 {
-    static constexpr std::string_view kMotion[] = {"G00", "G01", "G02", "G03", "G32", "G90", "G94"};
-    return std::find(std::begin(kMotion), std::end(kMotion), record.Code()) != std::end(kMotion);
+    return FindCode(record.Code()).motion;
 }
 
 void CVelmoraDoc::ComputeEndPoint(CProcess& record)

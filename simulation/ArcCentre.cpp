@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::optional<SArcCentre> ArcCentreFromRadius(int code, double x0, double z0, double x1, double z1, double r)
+std::optional<SArcCentre> ArcCentreFromRadius(ECode code, double x0, double z0, double x1, double z1, double r)
 {
     const double dx = x1 - x0, dz = z1 - z0;
     const double chord = std::hypot(dx, dz);
@@ -15,7 +15,7 @@ std::optional<SArcCentre> ArcCentreFromRadius(int code, double x0, double z0, do
     const double nx = -dz / chord, nz = dx / chord;
     const SArcCentre a{(x0 + x1) / 2.0 + h * nx, (z0 + z1) / 2.0 + h * nz};
     const SArcCentre b{(x0 + x1) / 2.0 - h * nx, (z0 + z1) / 2.0 - h * nz};
-    const bool lowCentre = (code == 2) == (r > 0.0);
+    const bool lowCentre = (code == ECode::G02) == (r > 0.0);
     const bool aIsLower = a.x <= b.x;
     return lowCentre == aIsLower ? a : b;
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The centre of an arc programmed by its radius alone.
+#include "program/Codes.h"
+
 #include <optional>
 
 struct SArcCentre {
@@ -11,4 +13,4 @@ struct SArcCentre {
 // chord (the shorter arc) and a negative one on the same side. No centre
 // when the radius is 0, the points coincide, or the chord is longer than
 // the diameter.
-std::optional<SArcCentre> ArcCentreFromRadius(int code, double x0, double z0, double x1, double z1, double r);
+std::optional<SArcCentre> ArcCentreFromRadius(ECode code, double x0, double z0, double x1, double z1, double r);

@@ -21,28 +21,27 @@ void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput
     in.seg_started = 0;
     in.cur_x = in.cur_z = 0.0;
     in.thread_tick = 0;
-    if (!in.node_head) {
+    if (in.nodes.empty()) {
         out.Message(kNoProgramMessage);
         return;
     }
     // The first record is never executed: the run begins with the second.
-    in.node_cur = in.node_head->next;
+    in.cur = 0;
+    in.Advance();
     in.sim_running = true;
 }
 
 void StopRun(SStepContext& step, int warningKind)
 {
-    step.in.node_cur = nullptr;
+    step.in.cur = kNoNode;
     RaiseWarning(step.out, warningKind);
 }
 
 namespace {
 
-void Advance(CInterpreterState& in) { in.node_cur = in.node_cur->next; }
-
-std::string SpeedStatus(const char* code, double s)
+std::string SpeedStatus(ECode code, double s)
 {
-    std::string text = code;
+    std::string text(CodeInfo(code).text);
     text += " S";
     AppendFixed(text, s, 3);
     return text + "  ";
@@ -68,40 +67,40 @@ void StepAuxiliary(SStepContext& step, const MoveNode& node)
 {
     CInterpreterState& in = step.in;
     switch (node.code) {
-    case 2:
+    case ECode::M02:
         SetSpindle(step, ESpindle::Stopped);
         in.spindle_s = 0.0;
         step.work.nn_end = step.work.nn;
         step.out.Status("M02  ");
-        in.node_cur = nullptr;
+        in.cur = kNoNode;
         return;
-    case 3:
+    case ECode::M03:
         SetSpindle(step, ESpindle::Clockwise);
         in.spindle_s = node.s;
         step.out.PlaySound("Sound/Move.wav");
-        step.out.Status(SpeedStatus("M03", node.s));
+        step.out.Status(SpeedStatus(node.code, node.s));
         break;
-    case 4:
+    case ECode::M04:
         SetSpindle(step, ESpindle::CounterClockwise);
         in.spindle_s = node.s;
-        step.out.Status(SpeedStatus("M04", node.s));
+        step.out.Status(SpeedStatus(node.code, node.s));
         break;
-    case 5:
+    case ECode::M05:
         SetSpindle(step, ESpindle::Stopped);
         in.spindle_s = node.s;
         step.out.Status("M05  ");
         break;
-    case 8:
+    case ECode::M08:
         SetCoolant(step, 1);
         step.out.Status("M08  ");
         break;
-    case 9:
+    case ECode::M09:
         SetCoolant(step, 0);
         step.out.Status("M09  ");
         break;
     default: return; // never built; stands still like any node it cannot finish
     }
-    Advance(in);
+    in.Advance();
 }
 
 void StepTool(CInterpreterState& in, const MoveNode& node)
@@ -110,7 +109,7 @@ void StepTool(CInterpreterState& in, const MoveNode& node)
     if (node.tool < 1 || node.tool > 4)
         return;
     in.t_num = node.tool;
-    Advance(in);
+    in.Advance();
 }
 
 } // namespace
@@ -118,11 +117,11 @@ void StepTool(CInterpreterState& in, const MoveNode& node)
 void StepSimulation(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
-    if (!in.sim_running || !in.node_cur)
+    if (!in.sim_running || !in.HasCurrent())
         return;
-    const MoveNode& node = *in.node_cur;
-    if (in.node_started != &node) {
-        in.node_started = &node;
+    const MoveNode& node = in.Current();
+    if (in.started != in.cur) {
+        in.started = in.cur;
         out.StatementStarted(node.line);
     }
     SStepContext step{in, sim.workpiece, sim, panel, out};

@@ -1,6 +1,10 @@
 #pragma once
 // The running program: the motion records built from the statements at the
 // start command, and where the step has got to.
+#include "program/Codes.h"
+
+#include <cstddef>
+#include <vector>
 
 struct CSimulation;
 struct CPanelState;
@@ -17,24 +21,18 @@ struct MoveNode {
     double x0 = 0.0, z0 = 0.0; // start point
     double x1 = 0.0, z1 = 0.0; // end point
     double slope = 0.0;    // (x0 - x1) / (z0 - z1) of G00/G01
-    int code = 0;          // G 0, 1, 2, 3, 32 or M 2, 3, 4, 5, 8, 9
+    ECode code = ECode::None; // G00, G01, G02, G03, G32 or M02, M03, M04, M05, M08, M09
     double i = 0.0, k = 0.0; // arc: start point relative to the centre
     double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
     int line = 0;          // line number of the statement it came from
-    MoveNode* next = nullptr;
 };
 
-// The list owns its nodes: they are released when a new list is built and
-// when the state goes away.
-struct CInterpreterState {
-    CInterpreterState() = default;
-    CInterpreterState(const CInterpreterState&) = delete;
-    CInterpreterState& operator=(const CInterpreterState&) = delete;
-    ~CInterpreterState();
+// Stands for no node where an index into the list is expected.
+inline constexpr std::size_t kNoNode = static_cast<std::size_t>(-1);
 
-    MoveNode* node_head = nullptr;
-    MoveNode* node_tail = nullptr;
-    MoveNode* node_cur = nullptr;  // null: nothing left to execute
+struct CInterpreterState {
+    std::vector<MoveNode> nodes;   // the list, in program order
+    std::size_t cur = kNoNode;     // node being executed; kNoNode: nothing left
     bool sim_running = false;      // stays true after the end, until the next start
     int seg_started = 0;
     double seg_x0 = 0.0, seg_z0 = 0.0, seg_x1 = 0.0, seg_z1 = 0.0;
@@ -46,13 +44,18 @@ struct CInterpreterState {
     int t_num = -1;                // station chosen by the last T node
     // The node whose statement was last reported as started, so that each
     // node is reported once however many frames it takes.
-    const MoveNode* node_started = nullptr;
+    std::size_t started = kNoNode;
+
+    bool HasCurrent() const { return cur < nodes.size(); }
+    const MoveNode& Current() const { return nodes[cur]; }
+    // The node after the current one, or none past the last.
+    void Advance() { cur = cur + 1 < nodes.size() ? cur + 1 : kNoNode; }
 };
 
 class CProcess;
 
-// Releases every node; nothing is left pointing at them.
-void FreeMoveList(CInterpreterState& state);
+// Empties the list and forgets the node being executed.
+void ClearMoveList(CInterpreterState& state);
 // Releases the old list and translates every statement of the document in order.
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc);
 // Appends the nodes of one statement: none, one, or four for a cycle.

@@ -40,18 +40,19 @@ void AppendWord(std::string& text, char letter, double value, int decimals)
 
 std::string MoveStatus(const MoveNode& node)
 {
-    std::string text = node.code == 32 ? "G32 " : "G0" + std::to_string(node.code) + " ";
+    std::string text(CodeInfo(node.code).text);
+    text += ' ';
     AppendWord(text, 'X', node.x1, 3);
     text += ' ';
     AppendWord(text, 'Z', node.z1, 3);
-    if (node.code == 2 || node.code == 3) {
+    if (node.code == ECode::G02 || node.code == ECode::G03) {
         text += ' ';
         AppendWord(text, 'I', node.i, 3);
         text += ' ';
         AppendWord(text, 'K', node.k, 3);
         return text + " ";
     }
-    if (node.code == 32) {
+    if (node.code == ECode::G32) {
         text += ' ';
         AppendWord(text, 'F', node.f, 6);
         return text + " ";
@@ -73,7 +74,7 @@ void Finish(SStepContext& step, bool finished)
     step.in.seg_started = 1;
     ++step.work.nn;
     if (finished) {
-        step.in.node_cur = step.in.node_cur->next;
+        step.in.Advance();
         step.in.seg_started = 0;
     }
 }
@@ -106,7 +107,7 @@ void StepArc(SStepContext& step, const MoveNode& node)
     // meet the end point) stays on the centre's line instead of becoming
     // not-a-number.
     const double offset = std::sqrt(std::fmax(0.0, rho2 - t * t));
-    in.cur_x = (node.code == 2 ? offset : -offset) + in.seg_x0 - in.seg_i;
+    in.cur_x = (node.code == ECode::G02 ? offset : -offset) + in.seg_x0 - in.seg_i;
     CutAt(step.work, in.cur_x, in.cur_z);
     RecordAndShow(step, node, in.cur_x, in.cur_z);
     in.cur_z -= 1.0;
@@ -154,11 +155,11 @@ void StepMove(SStepContext& step, const MoveNode& node)
     if (in.seg_started == 0)
         in.cur_z = in.seg_z0;
     switch (node.code) {
-    case 0:
-    case 1: StepLine(step, node); break;
-    case 2:
-    case 3: StepArc(step, node); break;
-    case 32: StepThread(step, node); break;
+    case ECode::G00:
+    case ECode::G01: StepLine(step, node); break;
+    case ECode::G02:
+    case ECode::G03: StepArc(step, node); break;
+    case ECode::G32: StepThread(step, node); break;
     default: break; // never built; stands still
     }
 }

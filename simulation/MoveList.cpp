@@ -21,35 +21,26 @@ bool RemoveAll(std::string& text, char c)
     return removed;
 }
 
-void Append(CInterpreterState& state, MoveNode* node)
+MoveNode NewNode(char kind, int line)
 {
-    if (!state.node_head)
-        state.node_head = node;
-    else
-        state.node_tail->next = node;
-    state.node_tail = node;
-}
-
-MoveNode* NewNode(char kind, int line)
-{
-    auto* node = new MoveNode;
-    node->kind = kind;
-    node->line = line;
+    MoveNode node;
+    node.kind = kind;
+    node.line = line;
     return node;
 }
 
-void AppendMove(CInterpreterState& state, int line, int code, double x0, double z0, double x1, double z1)
+void AppendMove(CInterpreterState& state, int line, ECode code, double x0, double z0, double x1, double z1)
 {
-    MoveNode* node = NewNode('G', line);
-    node->code = code;
-    node->x0 = x0, node->z0 = z0, node->x1 = x1, node->z1 = z1;
-    node->slope = (x0 - x1) / (z0 - z1);
-    Append(state, node);
+    MoveNode node = NewNode('G', line);
+    node.code = code;
+    node.x0 = x0, node.z0 = z0, node.x1 = x1, node.z1 = z1;
+    node.slope = (x0 - x1) / (z0 - z1);
+    state.nodes.push_back(node);
 }
 
 double Value(const CProcess& statement, EWord word) { return WordValue(statement.Get(word)); }
 
-void AppendArc(CInterpreterState& state, const CProcess& statement, int code)
+void AppendArc(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     const SPoint from = statement.m_ptStart, to = statement.m_ptEnd;
     double i = Value(statement, EWord::I), k = Value(statement, EWord::K);
@@ -62,83 +53,82 @@ void AppendArc(CInterpreterState& state, const CProcess& statement, int code)
         i = from.x - centre->x;
         k = from.z - centre->z;
     }
-    MoveNode* node = NewNode('G', statement.m_nLineNumber);
-    node->code = code;
-    node->x0 = from.x, node->z0 = from.z, node->x1 = to.x, node->z1 = to.z;
-    node->i = i, node->k = k;
-    Append(state, node);
+    MoveNode node = NewNode('G', statement.m_nLineNumber);
+    node.code = code;
+    node.x0 = from.x, node.z0 = from.z, node.x1 = to.x, node.z1 = to.z;
+    node.i = i, node.k = k;
+    state.nodes.push_back(node);
 }
 
-void AppendCycle(CInterpreterState& state, const CProcess& statement, int code)
+void AppendCycle(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     const int line = statement.m_nLineNumber;
     const double r = Value(statement, EWord::R);
     const double x0 = statement.m_ptStart.x, z0 = statement.m_ptStart.z;
     const double x1 = statement.m_ptEnd.x, z1 = statement.m_ptEnd.z;
-    if (code == 90) {
-        AppendMove(state, line, 0, x0, z0, x1 - r, z0);
-        AppendMove(state, line, 1, x1 - r, z0, x1, z1);
-        AppendMove(state, line, 0, x1, z1, x0, z1);
-        AppendMove(state, line, 0, x0, z1, x0, z0);
+    constexpr ECode rapid = ECode::G00, feed = ECode::G01;
+    if (code == ECode::G90) {
+        AppendMove(state, line, rapid, x0, z0, x1 - r, z0);
+        AppendMove(state, line, feed, x1 - r, z0, x1, z1);
+        AppendMove(state, line, rapid, x1, z1, x0, z1);
+        AppendMove(state, line, rapid, x0, z1, x0, z0);
     } else {
-        AppendMove(state, line, 0, x0, z0, x0, z1 + r);
-        AppendMove(state, line, 1, x0, z1 + r, x1, z1);
-        AppendMove(state, line, 0, x1, z1, x1, z0);
-        AppendMove(state, line, 0, x1, z0, x0, z0);
+        AppendMove(state, line, rapid, x0, z0, x0, z1 + r);
+        AppendMove(state, line, feed, x0, z1 + r, x1, z1);
+        AppendMove(state, line, rapid, x1, z1, x1, z0);
+        AppendMove(state, line, rapid, x1, z0, x0, z0);
     }
 }
 
-void TranslateMotion(CInterpreterState& state, const CProcess& statement, int code)
+void TranslateMotion(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     switch (code) {
-    case 0:
-    case 1:
+    case ECode::G00:
+    case ECode::G01:
         AppendMove(state, statement.m_nLineNumber, code, statement.m_ptStart.x, statement.m_ptStart.z,
                    statement.m_ptEnd.x, statement.m_ptEnd.z);
         break;
-    case 2:
-    case 3: AppendArc(state, statement, code); break;
-    case 32: {
-        MoveNode* node = NewNode('G', statement.m_nLineNumber);
-        node->code = 32;
-        node->x0 = statement.m_ptStart.x, node->z0 = statement.m_ptStart.z;
-        node->x1 = statement.m_ptEnd.x, node->z1 = statement.m_ptEnd.z;
-        node->f = Value(statement, EWord::F);
-        Append(state, node);
+    case ECode::G02:
+    case ECode::G03: AppendArc(state, statement, code); break;
+    case ECode::G32: {
+        MoveNode node = NewNode('G', statement.m_nLineNumber);
+        node.code = code;
+        node.x0 = statement.m_ptStart.x, node.z0 = statement.m_ptStart.z;
+        node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
+        node.f = Value(statement, EWord::F);
+        state.nodes.push_back(node);
         break;
     }
-    case 90:
-    case 94: AppendCycle(state, statement, code); break;
+    case ECode::G90:
+    case ECode::G94: AppendCycle(state, statement, code); break;
     default: break; // set-up codes and cycles the simulation does not show
     }
 }
 
-void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, int code)
+void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECode code)
 {
-    if (code != 2 && (code < 3 || code > 5) && code != 8 && code != 9)
-        return;
-    MoveNode* node = NewNode('M', statement.m_nLineNumber);
-    node->code = code;
-    if (code == 3 || code == 4)
-        node->s = Value(statement, EWord::S);
-    Append(state, node);
+    MoveNode node = NewNode('M', statement.m_nLineNumber);
+    node.code = code;
+    switch (code) {
+    case ECode::M03:
+    case ECode::M04: node.s = Value(statement, EWord::S); break;
+    case ECode::M02:
+    case ECode::M05:
+    case ECode::M08:
+    case ECode::M09: break;
+    default: return; // an auxiliary function the machine does not have
+    }
+    state.nodes.push_back(node);
 }
 
 } // namespace
 
-CInterpreterState::~CInterpreterState() { FreeMoveList(*this); }
-
-void FreeMoveList(CInterpreterState& state)
+void ClearMoveList(CInterpreterState& state)
 {
-    for (MoveNode* node = state.node_head; node;) {
-        MoveNode* next = node->next;
-        delete node;
-        node = next;
-    }
-    state.node_head = state.node_tail = nullptr;
-    // A node still being executed would otherwise point into freed memory.
-    state.node_cur = nullptr;
-    state.node_started = nullptr;
+    state.nodes.clear();
+    // A node of the old list must not be taken for one of the new.
+    state.cur = kNoNode;
+    state.started = kNoNode;
 }
 
 void TranslateStatement(CInterpreterState& state, const CProcess& statement)
@@ -146,23 +136,23 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
         // T0202: station 2, offset 2; the offset is not simulated.
-        MoveNode* node = NewNode('T', statement.m_nLineNumber);
-        node->tool = LeadingInt(text) / 100;
-        Append(state, node);
+        MoveNode node = NewNode('T', statement.m_nLineNumber);
+        node.tool = LeadingInt(text) / 100;
+        state.nodes.push_back(node);
         return;
     }
+    // Every G (or M) counts wherever it stands, so a code text the editor
+    // made, such as G71(1), is read by its number.
     text = statement.Code();
     if (RemoveAll(text, 'G'))
-        TranslateMotion(state, statement, LeadingInt(text));
+        TranslateMotion(state, statement, FindCode('G', LeadingInt(text)).code);
     else if (RemoveAll(text, 'M'))
-        TranslateAuxiliary(state, statement, LeadingInt(text));
+        TranslateAuxiliary(state, statement, FindCode('M', LeadingInt(text)).code);
 }
 
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc)
 {
-    FreeMoveList(state);
+    ClearMoveList(state);
     for (const auto& statement : doc.Statements())
         TranslateStatement(state, *statement);
-    if (state.node_tail)
-        state.node_tail->next = nullptr;
 }

@@ -140,7 +140,7 @@ public:
     void ShowPosition(double x, double z) override
     {
         // Only what a step shows: the idle display of every frame is not an event.
-        if (!m_positions || !m_sim.interp.sim_running || !m_sim.interp.node_cur)
+        if (!m_positions || !m_sim.interp.sim_running || !m_sim.interp.HasCurrent())
             return;
         std::string line = "pos\t";
         AppendFixed(line, x, 3);
@@ -185,7 +185,7 @@ long long RunFrames(CMachine& machine, CSimulationOutput& out, long long maxFram
 {
     const CInterpreterState& in = machine.sim.interp;
     long long stepped = 0;
-    for (long long frame = 0; frame < maxFrames && in.sim_running && in.node_cur; ++frame) {
+    for (long long frame = 0; frame < maxFrames && in.sim_running && in.HasCurrent(); ++frame) {
         AdvanceFrame(machine, out);
         ++stepped;
     }

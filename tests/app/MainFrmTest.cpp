@@ -284,16 +284,6 @@ TEST_F(MainFrameTest, HelpOpensTheInstalledPage)
     EXPECT_TRUE(QString::fromStdString(shell.opened[0]).endsWith("help/机床操作说明.htm"));
 }
 
-TEST_F(MainFrameTest, ProgramPopupSendsItsCommandsToTheFrame)
-{
-    std::unique_ptr<QMenu> menu(frame->createProgramPopupMenu(nullptr));
-    ASSERT_EQ(menu->actions().size(), 4);
-    EXPECT_EQ(menu->actions()[1]->text(), "从磁盘读取程序&F");
-    EXPECT_TRUE(menu->actions()[3]->isEnabled()); // the tool compensation dialog
-    menu->actions()[1]->trigger();
-    EXPECT_EQ(files.opens, 1);
-}
-
 TEST_F(MainFrameTest, RegisteredDialogsEnableTheirCommands)
 {
     int runs = 0;

@@ -68,13 +68,27 @@ TEST(QtResourcePaths, CurrentDirectoryFirstThenTheFolders)
     EXPECT_EQ(paths.Find("help/none.htm"), "");
 }
 
-TEST(QtSoundPlayer, MissingSoundFileIsSkippedQuietly)
+// Finds nothing, counting the look-ups.
+struct SNoResources : CResourcePaths {
+    mutable int lookups = 0;
+    std::string Find(const std::string&) const override { return ++lookups, std::string(); }
+};
+
+std::vector<QString> g_qtMessages;
+
+TEST(QtSoundPlayer, MissingSoundFileIsSkippedQuietlyAndLookedForAgain)
 {
-    CQtResourcePaths paths(QStringList{});
+    SNoResources paths;
     CQtSoundPlayer sound(paths);
+    g_qtMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { g_qtMessages.push_back(text); });
     sound.Play("Sound/none-such.wav");
     sound.Play("Sound/none-such.wav");
-    SUCCEED();
+    QCoreApplication::processEvents();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_qtMessages, std::vector<QString>{});
+    EXPECT_EQ(paths.lookups, 2); // a sound installed later still plays
 }
 
 TEST(QtKeyTyper, TypesIntoTheFocusedField)

@@ -15,7 +15,7 @@ TEST(StartCommand, RefusesAnUnclampedChuckWithWarningThree)
     m.Start("G00 X30 Z2\nG01 X20 Z-10 F0.2\n");
     EXPECT_EQ(m.out.warnings, (std::vector<CRecordingOutput::SWarning>{{3, "警告:卡盘未夹紧不允许加工!"}}));
     EXPECT_FALSE(m.sim->interp.sim_running);
-    EXPECT_EQ(m.sim->interp.node_head, nullptr);
+    EXPECT_TRUE(m.sim->interp.nodes.empty());
 }
 
 TEST(StartCommand, ResetsTheProfileOfTheWholeStock)
@@ -34,7 +34,7 @@ TEST(StartCommand, NeverExecutesTheFirstRecord)
     SMachine m;
     m.Start("G01 X15 Z-10 F0.2\nG01 X15 Z-12 F0.2\n");
     ASSERT_TRUE(m.sim->interp.sim_running);
-    EXPECT_EQ(m.sim->interp.node_cur, m.sim->interp.node_head->next);
+    EXPECT_EQ(m.sim->interp.cur, 1u);
     m.Run();
     EXPECT_EQ(m.TraceZ(), (std::vector<double>{-10, -11, -12}));
 }
@@ -79,7 +79,7 @@ TEST(AuxiliaryStep, ProgramEndStopsTheSpindleAndMarksTheTrace)
     m.Run();
     EXPECT_EQ(m.out.events.back(), "status M02  ");
     EXPECT_EQ(m.out.events[m.out.events.size() - 2], "spindle 0");
-    EXPECT_EQ(m.sim->interp.node_cur, nullptr);
+    EXPECT_FALSE(m.sim->interp.HasCurrent());
     EXPECT_TRUE(m.sim->interp.sim_running);
     EXPECT_EQ(m.sim->workpiece.nn_end, 3);
     EXPECT_EQ(m.sim->workpiece.nn, 3);
@@ -92,7 +92,7 @@ TEST(ToolStep, SelectsTheStationOrHoldsTheRunOnAStationThatDoesNotExist)
     m.Start("G00 X30 Z2\nT0202\nT0505\nG01 X10 Z0 F0.2\n");
     EXPECT_EQ(m.Run(5), 5);
     EXPECT_EQ(m.sim->interp.t_num, 2);
-    EXPECT_EQ(m.sim->interp.node_cur->tool, 5);
+    EXPECT_EQ(m.sim->interp.Current().tool, 5);
     EXPECT_EQ(m.sim->workpiece.nn, 0);
 }
 

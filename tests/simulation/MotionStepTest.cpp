@@ -118,7 +118,7 @@ TEST(Capacity, AFullTraceStopsTheRunWithAWarningAndWritesNothingMore)
     m.sim->workpiece.nn = CWorkpiece::kCapacity - 2;
     m.Run();
     EXPECT_EQ(m.sim->workpiece.nn, CWorkpiece::kCapacity);
-    EXPECT_EQ(m.sim->interp.node_cur, nullptr);
+    EXPECT_FALSE(m.sim->interp.HasCurrent());
     ASSERT_EQ(m.out.warnings.size(), 1u);
     EXPECT_EQ(m.out.warnings[0].kind, kWarnTraceFull);
     EXPECT_EQ(m.out.warnings[0].text, WarningText(kWarnTraceFull));

@@ -8,7 +8,7 @@
 namespace {
 
 struct SMove {
-    int code;
+    ECode code;
     double x0, z0, x1, z1;
     bool operator==(const SMove&) const = default;
 };
@@ -16,17 +16,17 @@ struct SMove {
 std::vector<SMove> Moves(const CInterpreterState& state)
 {
     std::vector<SMove> moves;
-    for (const MoveNode* node = state.node_head; node; node = node->next)
-        if (node->kind == 'G')
-            moves.push_back({node->code, node->x0, node->z0, node->x1, node->z1});
+    for (const MoveNode& node : state.nodes)
+        if (node.kind == 'G')
+            moves.push_back({node.code, node.x0, node.z0, node.x1, node.z1});
     return moves;
 }
 
 std::string Kinds(const CInterpreterState& state)
 {
     std::string kinds;
-    for (const MoveNode* node = state.node_head; node; node = node->next)
-        kinds += node->kind;
+    for (const MoveNode& node : state.nodes)
+        kinds += node.kind;
     return kinds;
 }
 
@@ -42,68 +42,70 @@ struct BuiltList : ::testing::Test {
 TEST_F(BuiltList, TurningCycleBecomesFourMovesAroundTheCut)
 {
     Build("G00 X30 Z2\nG90 X20 Z-40 F0.2\n");
-    const std::vector<SMove> expected{{0, 0, 0, 30, 2},    {0, 30, 2, 20, 2},    {1, 20, 2, 20, -40},
-                                      {0, 20, -40, 30, -40}, {0, 30, -40, 30, 2}};
+    const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},       {ECode::G00, 30, 2, 20, 2},
+                                      {ECode::G01, 20, 2, 20, -40},    {ECode::G00, 20, -40, 30, -40},
+                                      {ECode::G00, 30, -40, 30, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
 TEST_F(BuiltList, TurningCycleTaperShiftsTheApproach)
 {
     Build("G00 X30 Z2\nG90 X20 Z-40 R2 F0.2\n");
-    EXPECT_EQ(Moves(state)[1], (SMove{0, 30, 2, 18, 2}));
-    EXPECT_EQ(Moves(state)[2], (SMove{1, 18, 2, 20, -40}));
+    EXPECT_EQ(Moves(state)[1], (SMove{ECode::G00, 30, 2, 18, 2}));
+    EXPECT_EQ(Moves(state)[2], (SMove{ECode::G01, 18, 2, 20, -40}));
 }
 
 TEST_F(BuiltList, FacingCycleBecomesFourMovesAroundTheFace)
 {
     Build("G00 X30 Z2\nG94 X10 Z-3 F0.1\n");
-    const std::vector<SMove> expected{{0, 0, 0, 30, 2},   {0, 30, 2, 30, -3}, {1, 30, -3, 10, -3},
-                                      {0, 10, -3, 10, 2}, {0, 10, 2, 30, 2}};
+    const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},    {ECode::G00, 30, 2, 30, -3},
+                                      {ECode::G01, 30, -3, 10, -3}, {ECode::G00, 10, -3, 10, 2},
+                                      {ECode::G00, 10, 2, 30, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
 TEST_F(BuiltList, EachMoveHasItsOwnSlopeAndItsStatementsLine)
 {
     Build("G00 X30 Z2\nG90 X20 Z-40 R2 F0.2\n");
-    const MoveNode* taper = state.node_head->next->next;
+    const MoveNode* taper = &state.nodes.at(2);
     EXPECT_DOUBLE_EQ(taper->slope, (18.0 - 20.0) / (2.0 + 40.0));
     EXPECT_EQ(taper->line, 2);
-    EXPECT_EQ(state.node_head->line, 1);
+    EXPECT_EQ(state.nodes.front().line, 1);
 }
 
 TEST_F(BuiltList, ToolWordGivesTheStationAndHidesTheMoveOfItsStatement)
 {
     Build("T0303\nT0\nG00 X20 Z5 T0101\n");
     EXPECT_EQ(Kinds(state), "TTT");
-    EXPECT_EQ(state.node_head->tool, 3);
-    EXPECT_EQ(state.node_head->next->tool, 0);
-    EXPECT_EQ(state.node_tail->tool, 1);
+    EXPECT_EQ(state.nodes.front().tool, 3);
+    EXPECT_EQ(state.nodes.at(1).tool, 0);
+    EXPECT_EQ(state.nodes.back().tool, 1);
 }
 
 TEST_F(BuiltList, AuxiliaryFunctionsKeepTheirSpeedAndUnknownCodesAreSkipped)
 {
     Build("M03 S800\nM06\nG71 U2 R1\nM04 S300\nM05\nM08\nM09\nM02\n");
     EXPECT_EQ(Kinds(state), "MMMMMM");
-    EXPECT_EQ(state.node_head->code, 3);
-    EXPECT_DOUBLE_EQ(state.node_head->s, 800.0);
-    EXPECT_DOUBLE_EQ(state.node_head->next->s, 300.0);
-    EXPECT_EQ(state.node_tail->code, 2);
+    EXPECT_EQ(state.nodes.front().code, ECode::M03);
+    EXPECT_DOUBLE_EQ(state.nodes.front().s, 800.0);
+    EXPECT_DOUBLE_EQ(state.nodes.at(1).s, 300.0);
+    EXPECT_EQ(state.nodes.back().code, ECode::M02);
 }
 
 TEST_F(BuiltList, ThreadKeepsItsLead)
 {
     Build("G00 X20 Z2\nG32 X19 Z-30 F1.5\n");
-    EXPECT_EQ(state.node_tail->code, 32);
-    EXPECT_DOUBLE_EQ(state.node_tail->f, 1.5);
+    EXPECT_EQ(state.nodes.back().code, ECode::G32);
+    EXPECT_DOUBLE_EQ(state.nodes.back().f, 1.5);
 }
 
 TEST_F(BuiltList, ArcByRadiusGetsTheCentreOfTheShorterArc)
 {
     Build("G00 X10 Z0\nG02 X20 Z-10 R10 F0.2\nG00 X10 Z0\nG03 X20 Z-10 R10 F0.2\n");
-    const MoveNode* g02 = state.node_head->next;
+    const MoveNode* g02 = &state.nodes.at(1);
     EXPECT_DOUBLE_EQ(g02->x0 - g02->i, 10.0); // centre (10, -10)
     EXPECT_NEAR(g02->z0 - g02->k, -10.0, 1e-9);
-    const MoveNode* g03 = state.node_tail;
+    const MoveNode* g03 = &state.nodes.back();
     EXPECT_NEAR(g03->x0 - g03->i, 20.0, 1e-9); // centre (20, 0)
     EXPECT_NEAR(g03->z0 - g03->k, 0.0, 1e-9);
 }
@@ -117,12 +119,11 @@ TEST_F(BuiltList, ArcThatCannotBeTracedIsLeftOut)
 TEST_F(BuiltList, RebuildingReleasesTheOldListAndForgetsTheRunningNode)
 {
     Build("G00 X10 Z0\nG01 X5 Z-5 F0.2\n");
-    state.node_cur = state.node_tail;
+    state.cur = 1;
     SProgram empty("");
     BuildMoveList(state, empty.doc);
-    EXPECT_EQ(state.node_head, nullptr);
-    EXPECT_EQ(state.node_tail, nullptr);
-    EXPECT_EQ(state.node_cur, nullptr);
+    EXPECT_TRUE(state.nodes.empty());
+    EXPECT_FALSE(state.HasCurrent());
 }
 
 } // namespace

@@ -71,7 +71,7 @@ struct SMachine {
     int Run(int limit = 100000)
     {
         int steps = 0;
-        while (sim->interp.node_cur && steps < limit) {
+        while (sim->interp.HasCurrent() && steps < limit) {
             StepSimulation(*sim, panel, out);
             ++steps;
         }
