@@ -1,6 +1,7 @@
 #include "simulation/Interpreter.h"
 
 #include "common/NumberText.h"
+#include "simulation/SceneFrame.h"
 #include "simulation/StepContext.h"
 #include "simulation/Warnings.h"
 
@@ -9,25 +10,23 @@
 void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
-    in.thread_pass = 0;
     ResetWorkpiece(sim.workpiece, sim.switches.stockOuterDiameter, sim.switches.stockLength);
     if (sim.switches.chuckClamped == 0) {
         RaiseWarning(out, kWarnChuckNotClamped);
         return;
     }
-    BuildMoveList(in, doc);
-    // A run an interlock stopped half way must not carry its position into
-    // this one.
+    // The tool starts where it stands, at its home point outside the bar,
+    // however an earlier run was stopped.
+    const double homeX = scene::kHomeX, homeZ = scene::kHomeZ - sim.switches.stockLength;
+    BuildMoveList(in, doc, homeX, homeZ);
     in.seg_started = 0;
-    in.cur_x = in.cur_z = 0.0;
-    in.thread_tick = 0;
+    in.seg_s = 0.0;
+    in.cur_x = homeX, in.cur_z = homeZ;
     if (in.nodes.empty()) {
         out.Message(kNoProgramMessage);
         return;
     }
-    // The first record is never executed: the run begins with the second.
     in.cur = 0;
-    in.Advance();
     in.sim_running = true;
 }
 

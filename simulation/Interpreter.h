@@ -2,6 +2,7 @@
 // The running program: the motion records built from the statements at the
 // start command, and where the step has got to.
 #include "program/Codes.h"
+#include "simulation/ArcPath.h"
 
 #include <cstddef>
 #include <vector>
@@ -22,7 +23,9 @@ struct MoveNode {
     double x1 = 0.0, z1 = 0.0; // end point
     double slope = 0.0;    // (x0 - x1) / (z0 - z1) of G00/G01
     ECode code = ECode::None; // G00, G01, G02, G03, G32 or M02, M03, M04, M05, M08, M09
-    double i = 0.0, k = 0.0; // arc: start point relative to the centre
+    double i = 0.0, k = 0.0; // arc: the centre from the start point, as the status shows it
+    SArcPath arc;          // arc: the circle it runs on
+    bool impossible = false; // arc: no circle joins its points; the run stops there
     double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
     int line = 0;          // line number of the statement it came from
 };
@@ -36,10 +39,9 @@ struct CInterpreterState {
     bool sim_running = false;      // stays true after the end, until the next start
     int seg_started = 0;
     double seg_x0 = 0.0, seg_z0 = 0.0, seg_x1 = 0.0, seg_z1 = 0.0;
-    double seg_slope = 0.0, seg_i = 0.0, seg_k = 0.0;
+    double seg_slope = 0.0;
+    double seg_s = 0.0;              // arc length along an arc, or Z travelled along a thread
     double cur_x = 0.0, cur_z = 0.0; // present tool-tip position
-    int thread_tick = 0;
-    int thread_pass = 0;
     double spindle_s = 0.0;
     int t_num = -1;                // station chosen by the last T node
     // The node whose statement was last reported as started, so that each
@@ -56,17 +58,18 @@ class CProcess;
 
 // Empties the list and forgets the node being executed.
 void ClearMoveList(CInterpreterState& state);
-// Releases the old list and translates every statement of the document in order.
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc);
-// Appends the nodes of one statement: none, one, or four for a cycle.
-void TranslateStatement(CInterpreterState& state, const CProcess& statement);
+// Releases the old list and translates every statement of the document in
+// order, the first move starting from (x, z), each following one where the
+// one before left the tool.
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x = 0.0, double z = 0.0);
 
 
 // What the start command shows when the program gives no motion records.
 inline constexpr const char* kNoProgramMessage = "请调入数控程序!";
 
 // The start command: resets the profile and trace, checks the chuck, builds
-// the motion records from the document and starts stepping.
+// the motion records from the document and starts stepping at the first,
+// with the tool where it stands, at its home point.
 void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out);
 
 // One step of the running program, taken once per frame by the frame's

@@ -66,6 +66,13 @@ void CMAOPEISZ::accept()
         }
         *targets[n] = parsed.value;
     }
+    if (const std::string wall = StockWallError(values); !wall.empty()) {
+        auto* bore = field(EStockField::InnerDiameter);
+        m_prompter.Tell(wall, EPromptIcon::Warning);
+        bore->setFocus();
+        bore->selectAll();
+        return;
+    }
     m_values = values;
     QDialog::accept();
 }

@@ -10,7 +10,11 @@
 
 namespace {
 
-// Stops the run instead of writing past the trace or the profile.
+void ShowTracePoint(SStepContext& step);
+std::string MoveStatus(const MoveNode& node);
+
+} // namespace
+
 bool HasRoom(SStepContext& step, double cutZ)
 {
     if (!TraceHasRoom(step.work)) {
@@ -23,6 +27,8 @@ bool HasRoom(SStepContext& step, double cutZ)
     }
     return true;
 }
+
+namespace {
 
 void ShowTracePoint(SStepContext& step)
 {
@@ -60,7 +66,8 @@ std::string MoveStatus(const MoveNode& node)
     return text + "  ";
 }
 
-// Records, reports the statement when the node begins, shows the position.
+} // namespace
+
 void RecordAndShow(SStepContext& step, const MoveNode& node, double x, double z)
 {
     RecordTracePoint(step.work, x, z);
@@ -79,6 +86,8 @@ void Finish(SStepContext& step, bool finished)
     }
 }
 
+namespace {
+
 void StepLine(SStepContext& step, const MoveNode& node)
 {
     CInterpreterState& in = step.in;
@@ -96,64 +105,22 @@ void StepLine(SStepContext& step, const MoveNode& node)
     Finish(step, finished);
 }
 
-void StepArc(SStepContext& step, const MoveNode& node)
-{
-    CInterpreterState& in = step.in;
-    if (!HasRoom(step, in.cur_z))
-        return;
-    const double rho2 = in.seg_i * in.seg_i + in.seg_k * in.seg_k;
-    const double t = in.cur_z - in.seg_z0 + in.seg_k;
-    // A position just past the circle (rounding, or I and K that do not
-    // meet the end point) stays on the centre's line instead of becoming
-    // not-a-number.
-    const double offset = std::sqrt(std::fmax(0.0, rho2 - t * t));
-    in.cur_x = (node.code == ECode::G02 ? offset : -offset) + in.seg_x0 - in.seg_i;
-    CutAt(step.work, in.cur_x, in.cur_z);
-    RecordAndShow(step, node, in.cur_x, in.cur_z);
-    in.cur_z -= 1.0;
-    Finish(step, in.cur_z <= in.seg_z1);
-}
-
-void StepThread(SStepContext& step, const MoveNode& node)
-{
-    CInterpreterState& in = step.in;
-    const double len = step.work.slice_len;
-    const bool reset = in.thread_tick >= node.f / len;
-    if (!HasRoom(step, reset ? in.cur_z : in.cur_z - 1.0))
-        return;
-    if (reset) {
-        // A step of its own at the end of each lead: Z stays.
-        RecordTracePoint(step.work, in.seg_x0, in.cur_z);
-        in.thread_tick = 0;
-        ++in.thread_pass;
-    } else {
-        const double along = in.thread_pass * node.f + (in.cur_z - in.seg_z0);
-        if (in.thread_tick >= node.f / (2.0 * len))
-            in.cur_x = -1.732 * (along + node.f) + in.seg_x0;
-        else
-            in.cur_x = 1.732 * along + in.seg_x0;
-        // The trace shows the thread's straight path, not the flanks.
-        RecordTracePoint(step.work, in.seg_x0, in.cur_z);
-        ShowTracePoint(step);
-        ++in.thread_tick;
-        in.cur_z -= 1.0;
-    }
-    // Unlike the other moves, the thread cuts where the step has taken it.
-    CutAt(step.work, in.cur_x, in.cur_z);
-    if (in.seg_started == 0)
-        step.out.Status(MoveStatus(node));
-    Finish(step, in.cur_z <= in.seg_z1);
-}
-
 } // namespace
 
 void StepMove(SStepContext& step, const MoveNode& node)
 {
     CInterpreterState& in = step.in;
     in.seg_x0 = node.x0, in.seg_z0 = node.z0, in.seg_x1 = node.x1, in.seg_z1 = node.z1;
-    in.seg_i = node.i, in.seg_k = node.k, in.seg_slope = node.slope;
-    if (in.seg_started == 0)
+    in.seg_slope = node.slope;
+    if (in.seg_started == 0) {
         in.cur_z = in.seg_z0;
+        in.seg_s = 0.0;
+    }
+    if (node.impossible) {
+        in.cur = kNoNode;
+        step.out.Warn(kWarnImpossibleArc, ImpossibleArcText(node.line));
+        return;
+    }
     switch (node.code) {
     case ECode::G00:
     case ECode::G01: StepLine(step, node); break;

@@ -1,13 +1,13 @@
 // Turning the document's statements into motion records: one node per move,
 // tool change or auxiliary function, the turning and facing cycles expanded
 // into four plain moves.
-#include "simulation/ArcCentre.h"
 #include "simulation/Interpreter.h"
 
 #include "common/NumberParsing.h"
 #include "program/VelmoraDoc.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -29,78 +29,95 @@ MoveNode NewNode(char kind, int line)
     return node;
 }
 
-void AppendMove(CInterpreterState& state, int line, ECode code, double x0, double z0, double x1, double z1)
+// The list being built and where the tool stands after its last node: each
+// move starts there, as on a control, whatever start the document gives.
+struct SBuilder {
+    CInterpreterState& state;
+    SArcPoint at;
+};
+
+void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
 {
     MoveNode node = NewNode('G', line);
     node.code = code;
-    node.x0 = x0, node.z0 = z0, node.x1 = x1, node.z1 = z1;
-    node.slope = (x0 - x1) / (z0 - z1);
-    state.nodes.push_back(node);
+    node.x0 = b.at.x, node.z0 = b.at.z, node.x1 = x1, node.z1 = z1;
+    node.slope = (node.x0 - x1) / (node.z0 - z1);
+    b.state.nodes.push_back(node);
+    b.at = {x1, z1};
 }
 
 double Value(const CProcess& statement, EWord word) { return WordValue(statement.Get(word)); }
 
-void AppendArc(CInterpreterState& state, const CProcess& statement, ECode code)
+std::optional<SArcPath> ArcOf(const CProcess& statement, ECode code, SArcPoint from, SArcPoint to)
 {
-    const SPoint from = statement.m_ptStart, to = statement.m_ptEnd;
-    double i = Value(statement, EWord::I), k = Value(statement, EWord::K);
-    // An arc given by its radius alone gets its centre from the radius; one
-    // with no centre at all cannot be traced and is passed over.
-    if (i == 0.0 && k == 0.0) {
-        const auto centre = ArcCentreFromRadius(code, from.x, from.z, to.x, to.z, Value(statement, EWord::R));
-        if (!centre)
-            return;
-        i = from.x - centre->x;
-        k = from.z - centre->z;
-    }
-    MoveNode node = NewNode('G', statement.m_nLineNumber);
-    node.code = code;
-    node.x0 = from.x, node.z0 = from.z, node.x1 = to.x, node.z1 = to.z;
-    node.i = i, node.k = k;
-    state.nodes.push_back(node);
+    if (!statement.Get(EWord::I).empty() || !statement.Get(EWord::K).empty())
+        return ArcFromCentre(code, from, to, Value(statement, EWord::I), Value(statement, EWord::K));
+    return ArcFromRadius(code, from, to, Value(statement, EWord::R));
 }
 
-void AppendCycle(CInterpreterState& state, const CProcess& statement, ECode code)
+void AppendArc(SBuilder& b, const CProcess& statement, ECode code)
+{
+    const SArcPoint to{statement.m_ptEnd.x, statement.m_ptEnd.z};
+    MoveNode node = NewNode('G', statement.m_nLineNumber);
+    node.code = code;
+    node.x0 = b.at.x, node.z0 = b.at.z, node.x1 = to.x, node.z1 = to.z;
+    if (const auto arc = ArcOf(statement, code, b.at, to)) {
+        node.arc = *arc;
+        node.i = arc->cx - b.at.x;
+        node.k = arc->cz - b.at.z;
+    } else {
+        node.impossible = true;
+    }
+    b.state.nodes.push_back(node);
+    b.at = to;
+}
+
+void AppendThread(SBuilder& b, const CProcess& statement)
+{
+    MoveNode node = NewNode('G', statement.m_nLineNumber);
+    node.code = ECode::G32;
+    node.x0 = b.at.x, node.z0 = b.at.z;
+    node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
+    node.f = Value(statement, EWord::F);
+    b.state.nodes.push_back(node);
+    b.at = {node.x1, node.z1};
+}
+
+// One pass of a turning (G90) or facing (G94) cycle: out from the point
+// where the tool stands and back to it, so every pass and the statement
+// after the cycle start there. R is the taper: for G90 the radius where the
+// cut starts less the radius where it ends.
+void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
 {
     const int line = statement.m_nLineNumber;
     const double r = Value(statement, EWord::R);
-    const double x0 = statement.m_ptStart.x, z0 = statement.m_ptStart.z;
+    const SArcPoint start = b.at;
     const double x1 = statement.m_ptEnd.x, z1 = statement.m_ptEnd.z;
     constexpr ECode rapid = ECode::G00, feed = ECode::G01;
     if (code == ECode::G90) {
-        AppendMove(state, line, rapid, x0, z0, x1 - r, z0);
-        AppendMove(state, line, feed, x1 - r, z0, x1, z1);
-        AppendMove(state, line, rapid, x1, z1, x0, z1);
-        AppendMove(state, line, rapid, x0, z1, x0, z0);
+        AppendMove(b, line, rapid, x1 + r, start.z);
+        AppendMove(b, line, feed, x1, z1);
+        AppendMove(b, line, feed, start.x, z1);
     } else {
-        AppendMove(state, line, rapid, x0, z0, x0, z1 + r);
-        AppendMove(state, line, feed, x0, z1 + r, x1, z1);
-        AppendMove(state, line, rapid, x1, z1, x1, z0);
-        AppendMove(state, line, rapid, x1, z0, x0, z0);
+        AppendMove(b, line, rapid, start.x, z1 + r);
+        AppendMove(b, line, feed, x1, z1);
+        AppendMove(b, line, feed, x1, start.z);
     }
+    AppendMove(b, line, rapid, start.x, start.z);
 }
 
-void TranslateMotion(CInterpreterState& state, const CProcess& statement, ECode code)
+void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
 {
     switch (code) {
     case ECode::G00:
     case ECode::G01:
-        AppendMove(state, statement.m_nLineNumber, code, statement.m_ptStart.x, statement.m_ptStart.z,
-                   statement.m_ptEnd.x, statement.m_ptEnd.z);
+        AppendMove(b, statement.m_nLineNumber, code, statement.m_ptEnd.x, statement.m_ptEnd.z);
         break;
     case ECode::G02:
-    case ECode::G03: AppendArc(state, statement, code); break;
-    case ECode::G32: {
-        MoveNode node = NewNode('G', statement.m_nLineNumber);
-        node.code = code;
-        node.x0 = statement.m_ptStart.x, node.z0 = statement.m_ptStart.z;
-        node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
-        node.f = Value(statement, EWord::F);
-        state.nodes.push_back(node);
-        break;
-    }
+    case ECode::G03: AppendArc(b, statement, code); break;
+    case ECode::G32: AppendThread(b, statement); break;
     case ECode::G90:
-    case ECode::G94: AppendCycle(state, statement, code); break;
+    case ECode::G94: AppendCycle(b, statement, code); break;
     default: break; // set-up codes and cycles the simulation does not show
     }
 }
@@ -121,18 +138,9 @@ void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECo
     state.nodes.push_back(node);
 }
 
-} // namespace
-
-void ClearMoveList(CInterpreterState& state)
+void TranslateStatement(SBuilder& b, const CProcess& statement)
 {
-    state.nodes.clear();
-    // A node of the old list must not be taken for one of the new.
-    state.cur = kNoNode;
-    state.started = kNoNode;
-}
-
-void TranslateStatement(CInterpreterState& state, const CProcess& statement)
-{
+    CInterpreterState& state = b.state;
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
         // T0202: station 2, offset 2; the offset is not simulated.
@@ -145,14 +153,25 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
     // made, such as G71(1), is read by its number.
     text = statement.Code();
     if (RemoveAll(text, 'G'))
-        TranslateMotion(state, statement, FindCode('G', LeadingInt(text)).code);
+        TranslateMotion(b, statement, FindCode('G', LeadingInt(text)).code);
     else if (RemoveAll(text, 'M'))
         TranslateAuxiliary(state, statement, FindCode('M', LeadingInt(text)).code);
 }
 
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc)
+} // namespace
+
+void ClearMoveList(CInterpreterState& state)
+{
+    state.nodes.clear();
+    // A node of the old list must not be taken for one of the new.
+    state.cur = kNoNode;
+    state.started = kNoNode;
+}
+
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z)
 {
     ClearMoveList(state);
+    SBuilder builder{state, {x, z}};
     for (const auto& statement : doc.Statements())
-        TranslateStatement(state, *statement);
+        TranslateStatement(builder, *statement);
 }

@@ -14,6 +14,18 @@ struct SStepContext {
 
 // The step of a 'G' node: G00/G01, G02/G03 and G32.
 void StepMove(SStepContext& step, const MoveNode& node);
+// One frame along an arc or a thread, from the node's start or where the
+// last frame left it.
+void StepArc(SStepContext& step, const MoveNode& node);
+void StepThread(SStepContext& step, const MoveNode& node);
+
+// What every move's frame does: stops the run instead of writing past the
+// trace or the profile; records the point, reports the statement when the
+// node begins and shows the position; counts the point and goes on to the
+// next node once this one is finished.
+bool HasRoom(SStepContext& step, double cutZ);
+void RecordAndShow(SStepContext& step, const MoveNode& node, double x, double z);
+void Finish(SStepContext& step, bool finished);
 
 // Ends the run where it stands with a warning: the results stay shown.
 void StopRun(SStepContext& step, int warningKind);

@@ -44,6 +44,15 @@ SStockFieldValue ParseStockField(EStockField field, std::string_view text)
     return {value, {}};
 }
 
+std::string StockWallError(const SStockSize& size)
+{
+    constexpr double kWall = 1.0; // mm each side
+    const double widest = size.outerDiameter - 2.0 * kWall;
+    if (size.innerDiameter <= 0.0 || size.innerDiameter <= widest)
+        return {};
+    return std::string(StockFieldRule(EStockField::InnerDiameter).name) + "：毛坯壁厚至少 1 mm，请输入一个比外径至少小 2 mm 的数字(单位：mm)。";
+}
+
 bool StockMayBeChanged(const CSimulation& sim, ESpindle spindle, CSimulationOutput& out)
 {
     if (spindle != ESpindle::Stopped) {

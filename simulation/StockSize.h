@@ -32,6 +32,9 @@ SStockFieldValue ParseStockField(EStockField field, std::string_view text);
 // Stock this long asks for the tailstock cone.
 inline constexpr double kLongStock = 300.0;
 
+// A bore must leave the bar a wall: the refusal, or empty when it does.
+std::string StockWallError(const SStockSize& size);
+
 struct CSimulation;
 class CSimulationOutput;
 enum class ESpindle;

@@ -19,6 +19,11 @@ std::string_view WarningText(int kind)
     }
 }
 
+std::string ImpossibleArcText(int line)
+{
+    return "警告:第" + std::to_string(line) + "行圆弧半径有误，仿真停止!";
+}
+
 void RaiseWarning(CSimulationOutput& out, int kind)
 {
     const std::string_view text = WarningText(kind);

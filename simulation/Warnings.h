@@ -1,5 +1,6 @@
 #pragma once
 // The warnings that refuse an unsafe set-up or run, each with its fixed text.
+#include <string>
 #include <string_view>
 
 class CSimulationOutput;
@@ -13,7 +14,11 @@ enum EWarning {
     kWarnNoTool = 7,           // run before a tool was mounted
     kWarnTraceFull = 8,        // the run would record more tool positions than the trace holds
     kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
+    kWarnImpossibleArc = 11,   // no circle joins an arc's points; its text names the line
 };
+
+// The warning of an arc that cannot be machined, naming its line.
+std::string ImpossibleArcText(int line);
 
 // The text of a warning kind; empty for a kind that shows nothing.
 std::string_view WarningText(int kind);

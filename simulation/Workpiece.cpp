@@ -21,8 +21,8 @@ void ResetWorkpiece(CWorkpiece& work, double stockOuterDiameter, double stockLen
 
 int SliceAt(double z)
 {
-    // Only the distance from the end face counts: a position in front of
-    // the bar acts on the slice as far inside it.
+    // Only the distance from the end face counts; whether a position in
+    // front of the face cuts is the cutter's question.
     const double depth = std::fabs(std::trunc(z));
     if (!(depth < CWorkpiece::kCapacity))
         return -1;
@@ -39,10 +39,11 @@ void RecordTracePoint(CWorkpiece& work, double x, double z)
 
 void CutAt(CWorkpiece& work, double x, double z)
 {
+    // In front of the face the tool is in the air.
     const int slice = SliceAt(z);
-    if (slice < 0)
+    if (slice < 0 || z > 0.0)
         return;
+    // Past the spindle axis the tool has taken the whole slice.
     double& radius = work.profile_r[static_cast<std::size_t>(slice)];
-    if (x < radius)
-        radius = x;
+    radius = std::min(radius, std::max(x, 0.0));
 }

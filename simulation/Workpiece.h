@@ -34,6 +34,8 @@ bool TraceHasRoom(const CWorkpiece& work);
 // Stores the point at index nn; the caller counts it. Needs TraceHasRoom.
 void RecordTracePoint(CWorkpiece& work, double x, double z);
 
-// Lowers the slice under z to x when the tool is below its radius; a
-// position beyond the profile, or an x that is not a number, cuts nothing.
+// Lowers the slice under z (slice j covers depths j to j + 1 behind the
+// face) to x when the tool is below its radius, never below 0; a position in
+// front of the face (z > 0) or beyond the profile, or an x that is not a
+// number, cuts nothing.
 void CutAt(CWorkpiece& work, double x, double z);

@@ -126,6 +126,8 @@ SOptions Parse(int argc, const char* const* argv)
     }
     if (options.error.empty() && options.stockError.empty() && options.program.empty() && !options.help)
         options.error = "no program file given";
+    if (options.stockError.empty())
+        options.stockError = StockWallError(options.stock);
     return options;
 }
 

@@ -23,7 +23,7 @@ TEST(MachiningRender, CutSlicesShowYellowAndTheRestGrey)
         GTEST_SKIP() << "no OpenGL context here";
     SProgram program("G00 X30 Z2\nG00 X15 Z2\nG01 X15 Z-60 F0.2\nG00 X30 Z-60\nM02\n");
     StartSimulation(*m.sim, program.doc, out);
-    for (int frame = 0; frame < 200 && m.sim->interp.HasCurrent(); ++frame)
+    for (int frame = 0; frame < 1000 && m.sim->interp.HasCurrent(); ++frame)
         host.Render(*m.machine, out, camera);
     ASSERT_FALSE(m.sim->interp.HasCurrent());
     host.Render(*m.machine, out, camera);

@@ -12,7 +12,7 @@ TEST(StartCommand, RefusesAnUnclampedChuckWithWarningThree)
 {
     SMachine m;
     m.sim->switches.chuckClamped = 0;
-    m.Start("G00 X30 Z2\nG01 X20 Z-10 F0.2\n");
+    m.StartFrom(30, 2, "G01 X20 Z-10 F0.2\n");
     EXPECT_EQ(m.out.warnings, (std::vector<CRecordingOutput::SWarning>{{3, "警告:卡盘未夹紧不允许加工!"}}));
     EXPECT_FALSE(m.sim->interp.sim_running);
     EXPECT_TRUE(m.sim->interp.nodes.empty());
@@ -23,40 +23,44 @@ TEST(StartCommand, ResetsTheProfileOfTheWholeStock)
     SMachine m;
     m.sim->workpiece.profile_r[150] = 3.0;
     m.sim->workpiece.profile_r[200] = 7.0;
-    m.Start("G00 X30 Z2\n");
+    m.StartFrom(30, 2, "");
     EXPECT_DOUBLE_EQ(m.sim->workpiece.profile_r[0], 20.0);
     EXPECT_DOUBLE_EQ(m.sim->workpiece.profile_r[150], 20.0);
     EXPECT_DOUBLE_EQ(m.sim->workpiece.profile_r[200], 7.0);
 }
 
-TEST(StartCommand, NeverExecutesTheFirstRecord)
+TEST(StartCommand, RunsFromTheFirstStatementWithTheToolAtItsHome)
 {
     SMachine m;
-    m.Start("G01 X15 Z-10 F0.2\nG01 X15 Z-12 F0.2\n");
+    m.Start("M03 S600\nG00 X30 Z2\n");
     ASSERT_TRUE(m.sim->interp.sim_running);
-    EXPECT_EQ(m.sim->interp.cur, 1u);
     m.Run();
-    EXPECT_EQ(m.TraceZ(), (std::vector<double>{-10, -11, -12}));
+    EXPECT_EQ(m.out.events.front(), "spindle 1");
+    EXPECT_EQ(m.panel.m_nSpindle, ESpindle::Clockwise);
+    // Home: X 70 and Z 445 less the 200 mm stock; one step a millimetre.
+    EXPECT_EQ(m.TraceZ().front(), 245.0);
+    EXPECT_EQ(m.TraceZ().size(), 244u);
+    EXPECT_DOUBLE_EQ(m.sim->workpiece.profile_r[0], 20.0);
 }
 
 TEST(StartCommand, AStoppedRunDoesNotCarryIntoTheNext)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nG01 X18 Z-20 F0.2\nG32 X18 Z-40 F2\n");
+    m.StartFrom(30, 2, "G01 X18 Z-20 F0.2\nG32 X18 Z-40 F2\n");
     for (int n = 0; n < 26; ++n)
         StepSimulation(*m.sim, m.panel, m.out);
     m.sim->interp.sim_running = false; // an interlock stops it inside the thread
-    m.Start("G00 X30 Z2\nG01 X18 Z-3 F0.2\n");
+    m.StartFrom(30, 2, "G01 X18 Z-3 F0.2\n");
     m.Run();
     EXPECT_EQ(m.TraceZ(), (std::vector<double>{2, 1, 0, -1, -2, -3}));
     EXPECT_DOUBLE_EQ(m.sim->workpiece.Dg_x[0], 30.0);
-    EXPECT_EQ(m.sim->interp.thread_tick, 0);
+    EXPECT_DOUBLE_EQ(m.sim->interp.seg_s, 0.0);
 }
 
 TEST(AuxiliaryStep, SpindleAndCoolantAreWrittenBeforeTheirStatus)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nM03 S800\nM08\nM04 S300.5\nM09\nM05\n");
+    m.StartFrom(30, 2, "M03 S800\nM08\nM04 S300.5\nM09\nM05\n");
     m.Run();
     EXPECT_EQ(m.out.events, (Strings{"spindle 1", "status M03 S800.000  ", "coolant 1", "status M08  ", "spindle 2",
                                      "status M04 S300.500  ", "coolant 0", "status M09  ", "spindle 0",
@@ -67,7 +71,7 @@ TEST(AuxiliaryStep, SpindleAndCoolantAreWrittenBeforeTheirStatus)
 TEST(AuxiliaryStep, EveryClockwiseStartPlaysTheMotorSound)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nM03 S5\nM03 S3000\nM04 S800\n");
+    m.StartFrom(30, 2, "M03 S5\nM03 S3000\nM04 S800\n");
     m.Run();
     EXPECT_EQ(m.out.sounds, (Strings{"Sound/Move.wav", "Sound/Move.wav"}));
 }
@@ -75,7 +79,7 @@ TEST(AuxiliaryStep, EveryClockwiseStartPlaysTheMotorSound)
 TEST(AuxiliaryStep, ProgramEndStopsTheSpindleAndMarksTheTrace)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nM03 S800\nG01 X30 Z0 F0.2\nM02\nG01 X10 Z-50 F0.2\n");
+    m.StartFrom(30, 2, "M03 S800\nG01 X30 Z0 F0.2\nM02\nG01 X10 Z-50 F0.2\n");
     m.Run();
     EXPECT_EQ(m.out.events.back(), "status M02  ");
     EXPECT_EQ(m.out.events[m.out.events.size() - 2], "spindle 0");
@@ -89,7 +93,7 @@ TEST(AuxiliaryStep, ProgramEndStopsTheSpindleAndMarksTheTrace)
 TEST(ToolStep, SelectsTheStationOrHoldsTheRunOnAStationThatDoesNotExist)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nT0202\nT0505\nG01 X10 Z0 F0.2\n");
+    m.StartFrom(30, 2, "T0202\nT0505\nG01 X10 Z0 F0.2\n");
     EXPECT_EQ(m.Run(5), 5);
     EXPECT_EQ(m.sim->interp.t_num, 2);
     EXPECT_EQ(m.sim->interp.Current().tool, 5);
@@ -99,9 +103,9 @@ TEST(ToolStep, SelectsTheStationOrHoldsTheRunOnAStationThatDoesNotExist)
 TEST(StatementFollowing, EachNodeReportsItsStatementOnceWhenItBegins)
 {
     SMachine m;
-    m.Start("G00 X30 Z2\nG01 X30 Z-3 F0.2\nM08\nG90 X20 Z-2 F0.2\n");
+    m.StartFrom(30, 2, "G01 X30 Z-3 F0.2\nM08\nG90 X20 Z-2 F0.2\n");
     m.Run();
-    EXPECT_EQ(m.out.started, (std::vector<int>{2, 3, 4, 4, 4, 4}));
+    EXPECT_EQ(m.out.started, (std::vector<int>{1, 2, 3, 3, 3, 3}));
 }
 
 } // namespace

@@ -39,38 +39,44 @@ struct BuiltList : ::testing::Test {
     }
 };
 
-TEST_F(BuiltList, TurningCycleBecomesFourMovesAroundTheCut)
+TEST_F(BuiltList, TurningCyclesStartAndEndWhereTheToolStood)
 {
-    Build("G00 X30 Z2\nG90 X20 Z-40 F0.2\n");
-    const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},       {ECode::G00, 30, 2, 20, 2},
-                                      {ECode::G01, 20, 2, 20, -40},    {ECode::G00, 20, -40, 30, -40},
-                                      {ECode::G00, 30, -40, 30, 2}};
+    Build("G00 X30 Z2\nG90 X20 Z-40 F0.2\nG90 X18 Z-40 F0.2\nG01 X25 Z2 F0.2\n");
+    const std::vector<SMove> expected{
+        {ECode::G00, 0, 0, 30, 2},    {ECode::G00, 30, 2, 20, 2},    {ECode::G01, 20, 2, 20, -40},
+        {ECode::G01, 20, -40, 30, -40}, {ECode::G00, 30, -40, 30, 2}, {ECode::G00, 30, 2, 18, 2},
+        {ECode::G01, 18, 2, 18, -40}, {ECode::G01, 18, -40, 30, -40}, {ECode::G00, 30, -40, 30, 2},
+        {ECode::G01, 30, 2, 25, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
-TEST_F(BuiltList, TurningCycleTaperShiftsTheApproach)
+TEST_F(BuiltList, TurningTaperStartsRWiderThanItEnds)
 {
-    Build("G00 X30 Z2\nG90 X20 Z-40 R2 F0.2\n");
-    EXPECT_EQ(Moves(state)[1], (SMove{ECode::G00, 30, 2, 18, 2}));
-    EXPECT_EQ(Moves(state)[2], (SMove{ECode::G01, 18, 2, 20, -40}));
+    Build("G00 X35 Z2\nG90 X32 Z-30 R-2 F0.2\n");
+    EXPECT_EQ(Moves(state)[1], (SMove{ECode::G00, 35, 2, 30, 2}));
+    EXPECT_EQ(Moves(state)[2], (SMove{ECode::G01, 30, 2, 32, -30}));
+    EXPECT_EQ(state.nodes.at(2).line, 2);
 }
 
 TEST_F(BuiltList, FacingCycleBecomesFourMovesAroundTheFace)
 {
     Build("G00 X30 Z2\nG94 X10 Z-3 F0.1\n");
     const std::vector<SMove> expected{{ECode::G00, 0, 0, 30, 2},    {ECode::G00, 30, 2, 30, -3},
-                                      {ECode::G01, 30, -3, 10, -3}, {ECode::G00, 10, -3, 10, 2},
+                                      {ECode::G01, 30, -3, 10, -3}, {ECode::G01, 10, -3, 10, 2},
                                       {ECode::G00, 10, 2, 30, 2}};
     EXPECT_EQ(Moves(state), expected);
 }
 
-TEST_F(BuiltList, EachMoveHasItsOwnSlopeAndItsStatementsLine)
+TEST(TurningCycle, EveryPassOfARoughingSeriesCuts)
 {
-    Build("G00 X30 Z2\nG90 X20 Z-40 R2 F0.2\n");
-    const MoveNode* taper = &state.nodes.at(2);
-    EXPECT_DOUBLE_EQ(taper->slope, (18.0 - 20.0) / (2.0 + 40.0));
-    EXPECT_EQ(taper->line, 2);
-    EXPECT_EQ(state.nodes.front().line, 1);
+    SMachine m;
+    m.Start("G00 X22 Z2\nG90 X19 Z-30 F0.2\nG90 X18 Z-30 F0.2\nG90 X17 Z-30 F0.2\nG94 X10 Z-1 F0.2\nM02\n");
+    m.Run();
+    const auto& r = m.sim->workpiece.profile_r;
+    EXPECT_DOUBLE_EQ(r[0], 10.0);
+    for (int j = 2; j <= 30; ++j)
+        EXPECT_DOUBLE_EQ(r[j], 17.0) << j;
+    EXPECT_DOUBLE_EQ(r[31], 20.0);
 }
 
 TEST_F(BuiltList, ToolWordGivesTheStationAndHidesTheMoveOfItsStatement)
@@ -99,21 +105,28 @@ TEST_F(BuiltList, ThreadKeepsItsLead)
     EXPECT_DOUBLE_EQ(state.nodes.back().f, 1.5);
 }
 
-TEST_F(BuiltList, ArcByRadiusGetsTheCentreOfTheShorterArc)
+TEST_F(BuiltList, ArcsStartWhereTheToolStandsAndNameTheirCentreFromThere)
 {
-    Build("G00 X10 Z0\nG02 X20 Z-10 R10 F0.2\nG00 X10 Z0\nG03 X20 Z-10 R10 F0.2\n");
-    const MoveNode* g02 = &state.nodes.at(1);
-    EXPECT_DOUBLE_EQ(g02->x0 - g02->i, 10.0); // centre (10, -10)
-    EXPECT_NEAR(g02->z0 - g02->k, -10.0, 1e-9);
-    const MoveNode* g03 = &state.nodes.back();
-    EXPECT_NEAR(g03->x0 - g03->i, 20.0, 1e-9); // centre (20, 0)
-    EXPECT_NEAR(g03->z0 - g03->k, 0.0, 1e-9);
+    Build("G00 X10 Z0\nG02 X20 Z-10 R10 F0.2\n");
+    const MoveNode& g02 = state.nodes.at(1);
+    EXPECT_NEAR(g02.i, 10.0, 1e-9); // centre (20, 0)
+    EXPECT_NEAR(g02.k, 0.0, 1e-9);
+    Build("G00 X10 Z0\nG02 X20 Z-10 I10 K0 F0.2\nG03 X10 Z-20 I-10 K0 F0.2\n");
+    const MoveNode& g03 = state.nodes.back();
+    EXPECT_DOUBLE_EQ(g03.x0, 20.0);
+    EXPECT_DOUBLE_EQ(g03.z0, -10.0);
+    EXPECT_FALSE(g03.impossible);
 }
 
-TEST_F(BuiltList, ArcThatCannotBeTracedIsLeftOut)
+TEST_F(BuiltList, AnArcWithNoCircleIsKeptToStopTheRunThere)
 {
-    Build("G00 X10 Z0\nG02 X30 Z-30 R5 F0.2\nG02 X40 Z-40 I0 K0 F0.2\n");
-    EXPECT_EQ(Kinds(state), "G");
+    Build("G00 X10 Z0\nG02 X30 Z-30 R5 F0.2\n");
+    EXPECT_EQ(Kinds(state), "GG");
+    EXPECT_TRUE(state.nodes.back().impossible);
+    Build("G00 X10 Z0\nG02 X40 Z-40 I0 K0 F0.2\nG02 X10 Z-10 I0 K-6 F0.2\n");
+    EXPECT_EQ(Kinds(state), "GGG");
+    EXPECT_TRUE(state.nodes.at(1).impossible);
+    EXPECT_TRUE(state.nodes.at(2).impossible);
 }
 
 TEST_F(BuiltList, RebuildingReleasesTheOldListAndForgetsTheRunningNode)

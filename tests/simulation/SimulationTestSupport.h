@@ -67,6 +67,18 @@ struct SMachine {
         program = std::make_unique<SProgram>(text);
         StartSimulation(*sim, program->doc, out);
     }
+    // The same with the tool standing at (x, z) instead of its home point,
+    // so that a test can watch one move from a point of its choosing.
+    void StartFrom(double x, double z, const std::string& text)
+    {
+        Start(text);
+        CInterpreterState& in = sim->interp;
+        if (!in.sim_running)
+            return;
+        BuildMoveList(in, program->doc, x, z);
+        in.cur = 0;
+        in.cur_x = x, in.cur_z = z;
+    }
     // Steps until the program ends or the limit is reached; the steps taken.
     int Run(int limit = 100000)
     {

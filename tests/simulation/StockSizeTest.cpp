@@ -27,4 +27,13 @@ TEST(StockField, RefusesTextThatIsNotANumber)
         EXPECT_EQ(ParseStockField(EStockField::Length, text).error, "毛坯长度：请输入一个数字。") << text;
 }
 
+TEST(StockField, ABoreMustLeaveAWallOfOneMillimetre)
+{
+    EXPECT_TRUE(StockWallError({200.0, 40.0, 38.0}).empty());
+    EXPECT_TRUE(StockWallError({200.0, 0.0, 0.0}).empty());
+    EXPECT_EQ(StockWallError({200.0, 20.0, 60.0}),
+              "毛坯内径：毛坯壁厚至少 1 mm，请输入一个比外径至少小 2 mm 的数字(单位：mm)。");
+    EXPECT_FALSE(StockWallError({200.0, 40.0, 38.5}).empty());
+}
+
 } // namespace
