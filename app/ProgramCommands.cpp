@@ -24,15 +24,21 @@ bool CProgramCommands::SaveProgram()
     std::optional<std::string> path = m_files.ChooseSave(m_doc.SaveFolder(), m_doc.SaveName());
     if (!path)
         return false;
-    SFileResult result = WriteProgramFile(m_doc, *path);
+    // Whatever the file will not give back is said before it is written,
+    // while the user can still cancel and mend the program.
+    const SProgramText program = WriteProgramText(m_doc);
+    const std::string warning = SaveWarningText(program.changed, program.dropped);
+    if (!warning.empty() &&
+        m_prompter.Ask(warning, EPromptButtons::OkCancel, EPromptIcon::Warning) == EPromptAnswer::Cancel)
+        return false;
+    SFileResult result = WriteProgramFile(program, *path);
     if (!result.ok) {
         m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
         return false;
     }
     m_doc.SetPathName(*path);
     m_doc.SetModifiedFlag(false);
-    if (!result.changed.empty())
-        m_prompter.Ask(SaveWarningText(result.changed), EPromptButtons::Ok, EPromptIcon::Warning);
+    m_doc.ClearDroppedLines();
     return true;
 }
 

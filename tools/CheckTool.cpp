@@ -116,7 +116,7 @@ int RunVelmoraCheck(int argc, const char* const* argv, std::FILE* out, std::FILE
             std::fprintf(err, "velmora-check: %s\n", written.error.c_str());
             return 2;
         }
-        for (const std::string& line : SaveWarningLines(written.changed))
+        for (const std::string& line : SaveWarningLines(written.changed, written.dropped))
             std::fprintf(err, "%s\n", line.c_str());
     }
     return read.rejected > 0 ? 1 : 0;

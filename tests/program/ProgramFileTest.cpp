@@ -55,7 +55,7 @@ std::string Written(const std::string& program)
 
 TEST(WriteProgram, WritesCodesOnlyWhereTheReaderNeedsThem)
 {
-    EXPECT_EQ(Written("G00X100Z100\n\nX50\nG01Z-20F0.2\n"), "G00X100Z100\nX50Z100\nG01X50Z-20F0.2\n");
+    EXPECT_EQ(Written("G00X100Z100\n\nX50\nG01Z-20F0.2\n"), "G00X100Z100\n\nX50Z100\nG01X50Z-20F0.2\n");
 }
 
 TEST(WriteProgram, KeepsWhatThePlainLineFormatWouldLose)
@@ -180,16 +180,16 @@ TEST_F(ProgramFileTest, AFileThatCannotBeOpenedLeavesTheProgramAndSaysWhy)
 TEST_F(ProgramFileTest, BinaryAndHugeLinesAreReportedLineByLine)
 {
     std::string binary("G00X1Z1\n", 8);
-    binary += std::string("\0\x01\xff\xfeG01X2Z2F1\0\n", 16);
+    binary += std::string("\0\x01\xff\xfe G01X2Z2F1\0\n", 17);
     binary += "\x7f\x45\x4c\x46\n";
-    binary += "G00X" + std::string(10 << 20, '9') + "Z1\n";
+    binary += "G00X1." + std::string(10 << 20, '9') + "Z1\n";
     Write(Path("bin.txt"), binary);
     const SFileResult result = ReadProgramFile(doc, Path("bin.txt"));
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.rejected, 1); // the ELF magic's E and L
     ASSERT_EQ(doc.Statements().size(), 3u);
     EXPECT_EQ(Describe(*doc.Statements()[1]), "2 G01 X2 Z2 F1");
-    EXPECT_EQ(doc.Statements()[2]->Get(EWord::X).size(), (10u << 20) + 1);
+    EXPECT_EQ(doc.Statements()[2]->Get(EWord::X).size(), (10u << 20) + 3);
 }
 
 TEST_F(ProgramFileTest, SaveReplacesTheFileWhole)

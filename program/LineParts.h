@@ -1,0 +1,20 @@
+#pragma once
+// What a line of a program file holds besides its statement. Textbooks and
+// controls print programs with % lines, a program number line (O0001),
+// sequence numbers (N10) and an end-of-block mark (;); students add
+// comments: "//" or ";" to the end of the line, or "(…)", except the
+// editor's own "(1)" and "(2)" of the cycle lines. Full-width forms count as
+// their ASCII twins. A line with a sequence number reads exactly as the
+// same line without it.
+#include <string>
+#include <string_view>
+
+struct SLineParts {
+    bool mark = false;     // a % or program number line: kept, never a statement
+    std::string number;    // the sequence number word and the blanks after it
+    std::string statement; // what the checker reads
+    std::string end;       // comments and the end-of-block mark, as typed
+};
+
+// Fills parts (reused from line to line, so reading allocates little).
+void SplitLine(std::string_view line, SLineParts& parts);
