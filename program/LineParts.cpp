@@ -54,7 +54,8 @@ bool OpensComment(std::string_view text, std::size_t n)
 }
 
 // Cuts what follows the sequence number into statement and comments. A
-// word after a (…) comment still belongs to the statement.
+// word after a (…) comment or a note in Chinese still belongs to the
+// statement.
 bool MayStartComment(char byte)
 {
     return byte == ';' || byte == '/' || byte == '(' || static_cast<unsigned char>(byte) >= 0x80;
@@ -80,6 +81,8 @@ void SplitComments(std::string_view line, std::size_t n, SLineParts& parts)
         }
         if (inParen || (ch.c == '(' && OpensComment(line, n))) {
             inParen = ch.c != ')';
+            parts.end.append(bytes);
+        } else if (ch.c == kOther) { // Chinese text after a statement is a note on it
             parts.end.append(bytes);
         } else if (parts.end.empty() || !IsBlank(ch.c)) {
             parts.statement.append(bytes);

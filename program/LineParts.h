@@ -3,7 +3,8 @@
 // controls print programs with % lines, a program number line (O0001),
 // sequence numbers (N10) and an end-of-block mark (;); students add
 // comments: "//" or ";" to the end of the line, or "(…)", except the
-// editor's own "(1)" and "(2)" of the cycle lines. Full-width forms count as
+// editor's own "(1)" and "(2)" of the cycle lines, and text in Chinese,
+// which the checker passes over anyway. Full-width forms count as
 // their ASCII twins. A line with a sequence number reads exactly as the
 // same line without it.
 #include <string>

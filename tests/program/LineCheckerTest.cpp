@@ -70,6 +70,8 @@ const SCase kCases[] = {
      {"1 G00 X2 Z2"}, {}},
     {"M06 and M30 are statements of their own, not copies of the move", "G01X1Z1F1\nM06\nM30\n",
      {"1 G01 X1 Z1 F1", "2 M06 X1 Z1 F1", "3 M30"}, {}},
+    {"a textbook program reads as its bare twin", "%\nO0001 (SHAFT)\nN10 T0101;\nN20 G00 X100 Z100 (RAPID);\n"
+     "N30 G71(1)U2R1\n%\n", {"1 T0101", "2 G00 X100 Z100", "3 G71 U2 R1"}, {}},
     {"full-width forms read as their ASCII twins", "G01X２0Z-30F0.2\nＧ００　Ｘ１００Ｚ１。５\n",
      {"1 G01 X20 Z-30 F0.2", "2 G00 X100 Z1.5"}, {}},
 };

@@ -192,6 +192,25 @@ TEST_F(ProgramFileTest, BinaryAndHugeLinesAreReportedLineByLine)
     EXPECT_EQ(doc.Statements()[2]->Get(EWord::X).size(), (10u << 20) + 3);
 }
 
+TEST_F(ProgramFileTest, ALineEndOrCharacterCutByTheReadBufferStaysWhole)
+{
+    // The reader takes 64 KiB at a time: the CR LF and the UTF-16 unit
+    // straddle that boundary.
+    const std::string padding = "//" + std::string((1 << 16) - 3, 'x');
+    Write(Path("crlf.txt"), padding + "\r\nG00X1Z1\r\n");
+    ReadProgramFile(doc, Path("crlf.txt"));
+    ASSERT_EQ(doc.Statements().size(), 1u);
+    EXPECT_EQ(WriteProgramText(doc).text, padding + "\nG00X1Z1\n") << "no blank line between";
+
+    std::string utf16 = "\xff\xfe";
+    for (char c : "//" + std::string((1 << 15) - 3, 'x') + "\nG00X1Z1\n")
+        utf16 += std::string{c, '\0'};
+    Write(Path("utf16.txt"), utf16.substr(0, utf16.size() - 2)); // without the string's own terminator
+    ReadProgramFile(doc, Path("utf16.txt"));
+    ASSERT_EQ(doc.Statements().size(), 1u);
+    EXPECT_EQ(Describe(*doc.Statements()[0]), "1 G00 X1 Z1");
+}
+
 TEST_F(ProgramFileTest, SaveReplacesTheFileWhole)
 {
     Write(Path("p.txt"), "old");
