@@ -115,6 +115,8 @@ void TranslateMotion(CInterpreterState& state, const CProcess& statement, int co
 
 void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, int code)
 {
+    if (code == 30) // the program end of every control
+        code = 2;
     if (code != 2 && (code < 3 || code > 5) && code != 8 && code != 9)
         return;
     MoveNode* node = NewNode('M', statement.m_nLineNumber);
@@ -145,9 +147,11 @@ void TranslateStatement(CInterpreterState& state, const CProcess& statement)
 {
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
-        // T0202: station 2, offset 2; the offset is not simulated.
+        // T0202: station 2, offset 2; the offset is not simulated. A word
+        // of one or two digits (T2, T02) names the station alone.
         MoveNode* node = NewNode('T', statement.m_nLineNumber);
-        node->tool = LeadingInt(text) / 100;
+        const std::size_t digits = text.find_first_not_of("0123456789");
+        node->tool = LeadingInt(text) / (std::min(digits, text.size()) <= 2 ? 1 : 100);
         Append(state, node);
         return;
     }

@@ -13,6 +13,7 @@ enum EWarning {
     kWarnNoTool = 7,           // run before a tool was mounted
     kWarnTraceFull = 8,        // the run would record more tool positions than the trace holds
     kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
+    kWarnNoStation = 10,       // a T word names a station the turret does not have
 };
 
 // The text of a warning kind; empty for a kind that shows nothing.
