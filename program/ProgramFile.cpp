@@ -7,6 +7,7 @@
 #include "common/FullWidth.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -142,10 +143,12 @@ namespace {
 // Reads a whole program through next(buffer, size), which gives the next
 // bytes (0 at the end); the document ends up holding the file's statements.
 template <typename NextChunk>
-int ReadAll(CVelmoraDoc& doc, NextChunk next)
+int ReadAll(CVelmoraDoc& doc, NextChunk next, std::string locate = {})
 {
     doc.RemoveAllStatements();
     CProgramReader reader(doc);
+    if (!locate.empty())
+        reader.Checker().Locate(std::move(locate));
     std::string chunk(kChunk, '\0');
     while (const std::size_t got = next(chunk.data(), chunk.size()))
         reader.Feed(chunk.data(), got);
@@ -170,17 +173,45 @@ SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in)
     return result;
 }
 
+namespace {
+// Opens a program for reading. Only a regular file: a FIFO or a device
+// named *.txt would block the read for ever. Opening does not block, so a
+// FIFO is told apart before anything waits on it.
+std::FILE* OpenProgram(const std::string& path, std::string& error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        error = DescribeFileError("无法打开程序文件", path, errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        error = DescribeFileError("无法打开程序文件", path, EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = "无法打开程序文件“" + path + "”：这不是普通文件（可能是管道或设备）。";
+    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
+        if (std::FILE* file = ::fdopen(fd, "rb"))
+            return file;
+        error = DescribeFileError("无法打开程序文件", path, errno);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return nullptr;
+}
+} // namespace
+
 SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, EISDIR));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    return ReadProgramFileWith(doc, path, {});
+}
+
+SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const SReadOptions& options)
+{
+    std::string openError;
+    std::FILE* file = OpenProgram(path, openError);
     if (!file)
-        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, errno));
+        return SFileResult::Failure(openError);
     const int rejected = ReadAll(doc, [file](char* buffer, std::size_t size) {
         return std::fread(buffer, 1, size, file);
-    });
+    }, options.locate ? path : std::string());
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);

@@ -36,6 +36,10 @@ struct SProgramText {
 // opened the document is left as it was. Each faulty line is reported through
 // the document's prompter; the modified flag ends clear.
 SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path);
+struct SReadOptions {
+    bool locate = false; // messages start with "FILE:LINE: "
+};
+SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const SReadOptions& options);
 // The same from any stream, for callers that hold the text already.
 SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in);
 

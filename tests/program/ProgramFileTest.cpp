@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <streambuf>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -169,7 +170,9 @@ TEST_F(ProgramFileTest, AFileThatCannotBeOpenedLeavesTheProgramAndSaysWhy)
 {
     Write(Path("a.txt"), "G00X1Z1\n");
     ReadProgramFile(doc, Path("a.txt"));
-    for (const std::string& path : {Path("missing.txt"), m_dir.string()}) {
+    // A FIFO named *.txt would block the read for ever: refused unopened.
+    ASSERT_EQ(::mkfifo(Path("fifo.txt").c_str(), 0600), 0);
+    for (const std::string& path : {Path("missing.txt"), m_dir.string(), Path("fifo.txt")}) {
         const SFileResult result = ReadProgramFile(doc, path);
         EXPECT_FALSE(result.ok);
         EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
