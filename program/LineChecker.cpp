@@ -49,21 +49,40 @@ bool CleanLine(std::string_view raw, std::string& out)
 }
 
 // Whether a number of the line lies beyond what the machine can be given;
-// one too long for a double would otherwise read as 0.
+// one too long for a double would otherwise read as 0. Only a number of
+// five integer digits needs reading to tell.
 bool NumberOutOfRange(std::string_view text)
 {
+    constexpr int kDigits = 5;
     constexpr double kLargest = 99999.999;
-    for (std::size_t n = 0; n < text.size();) {
-        const std::size_t start = text.find_first_of("0123456789.", n);
-        if (start == std::string_view::npos)
-            break;
-        n = text.find_first_not_of("0123456789.", start);
-        if (n == std::string_view::npos)
-            n = text.size();
-        double value = 0.0;
-        const auto [end, error] = std::from_chars(text.data() + start, text.data() + n, value);
-        if (error == std::errc::result_out_of_range || (error == std::errc() && value > kLargest))
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        if (text[n] == '.') { // a fraction never makes a number too large
+            while (n + 1 < text.size() && isDigit(text[n + 1]))
+                ++n;
+            continue;
+        }
+        if (!isDigit(text[n]))
+            continue;
+        while (n + 1 < text.size() && text[n] == '0' && isDigit(text[n + 1]))
+            ++n; // leading zeros
+        const std::size_t start = n;
+        while (n < text.size() && isDigit(text[n]))
+            ++n;
+        if (n - start > kDigits)
             return true;
+        if (n - start < kDigits) {
+            --n; // the character after the digits is looked at next
+            continue;
+        }
+        std::size_t end = n;
+        while (end < text.size() && (isDigit(text[end]) || text[end] == '.'))
+            ++end;
+        double value = 0.0;
+        std::from_chars(text.data() + start, text.data() + end, value);
+        if (value > kLargest)
+            return true;
+        n = end - 1;
     }
     return false;
 }

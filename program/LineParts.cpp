@@ -63,16 +63,15 @@ bool MayStartComment(char byte)
 
 void SplitComments(std::string_view line, std::size_t n, SLineParts& parts)
 {
+    std::size_t run = n; // most lines have no comment: they are the statement as they stand
+    while (run < line.size() && !MayStartComment(line[run]))
+        ++run;
+    parts.statement = line.substr(n, run - n);
+    if (run == line.size())
+        return;
+    parts.joined.assign(parts.statement);
     bool inParen = false;
-    while (n < line.size()) {
-        if (!inParen && parts.end.empty()) { // most lines have no comment: take them in one piece
-            std::size_t run = n;
-            while (run < line.size() && !MayStartComment(line[run]))
-                ++run;
-            parts.statement.append(line.substr(n, run - n));
-            if ((n = run) == line.size())
-                break;
-        }
+    for (n = run; n < line.size();) {
         const SChar ch = CharAt(line, n);
         const std::string_view bytes = line.substr(n, ch.length);
         if (!inParen && (ch.c == ';' || (ch.c == '/' && CharAt(line, n + ch.length).c == '/'))) {
@@ -85,7 +84,7 @@ void SplitComments(std::string_view line, std::size_t n, SLineParts& parts)
         } else if (ch.c == kOther) { // Chinese text after a statement is a note on it
             parts.end.append(bytes);
         } else if (parts.end.empty() || !IsBlank(ch.c)) {
-            parts.statement.append(bytes);
+            parts.joined.append(bytes);
         } else {
             parts.end.append(bytes);
         }
@@ -93,12 +92,13 @@ void SplitComments(std::string_view line, std::size_t n, SLineParts& parts)
     }
     // Blanks before a comment belong to it, so that it is written back as typed.
     if (!parts.end.empty()) {
-        std::size_t keep = parts.statement.size();
-        while (keep > 0 && IsBlank(static_cast<unsigned char>(parts.statement[keep - 1])))
+        std::size_t keep = parts.joined.size();
+        while (keep > 0 && IsBlank(static_cast<unsigned char>(parts.joined[keep - 1])))
             --keep;
-        parts.end.insert(0, parts.statement, keep);
-        parts.statement.resize(keep);
+        parts.end.insert(0, parts.joined, keep);
+        parts.joined.resize(keep);
     }
+    parts.statement = parts.joined;
 }
 
 } // namespace
@@ -106,8 +106,8 @@ void SplitComments(std::string_view line, std::size_t n, SLineParts& parts)
 void SplitLine(std::string_view line, SLineParts& parts)
 {
     parts.mark = false;
-    parts.number.clear();
-    parts.statement.clear();
+    parts.number = {};
+    parts.statement = {};
     parts.end.clear();
     const std::size_t first = SkipBlanks(line, 0);
     const int letter = CharAt(line, first).c;
@@ -118,7 +118,7 @@ void SplitLine(std::string_view line, SLineParts& parts)
     std::size_t n = 0;
     if ((letter == 'N' || letter == 'n') && AfterDigits(line, first) != first) {
         n = SkipBlanks(line, AfterDigits(line, first));
-        parts.number.assign(line.substr(0, n));
+        parts.number = line.substr(0, n);
     }
     SplitComments(line, n, parts);
 }

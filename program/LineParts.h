@@ -10,11 +10,14 @@
 #include <string>
 #include <string_view>
 
+// The views point into the line, or into the parts' own text where a
+// comment stood in the middle of the statement.
 struct SLineParts {
-    bool mark = false;     // a % or program number line: kept, never a statement
-    std::string number;    // the sequence number word and the blanks after it
-    std::string statement; // what the checker reads
-    std::string end;       // comments and the end-of-block mark, as typed
+    bool mark = false;          // a % or program number line: kept, never a statement
+    std::string_view number;    // the sequence number word and the blanks after it
+    std::string_view statement; // what the checker reads
+    std::string end;            // comments and the end-of-block mark, as typed
+    std::string joined;         // the statement's pieces around a comment
 };
 
 // Fills parts (reused from line to line, so reading allocates little).

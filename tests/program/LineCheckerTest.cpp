@@ -70,6 +70,8 @@ const SCase kCases[] = {
      {"1 G00 X2 Z2"}, {}},
     {"M06 and M30 are statements of their own, not copies of the move", "G01X1Z1F1\nM06\nM30\n",
      {"1 G01 X1 Z1 F1", "2 M06 X1 Z1 F1", "3 M30"}, {}},
+    {"numbers up to 99999.999 are taken, fractions of any length", "G01X099999.999Z-1.1234567F.1234567\n",
+     {"1 G01 X099999.999 Z-1.1234567 F.1234567"}, {}},
     {"a textbook program reads as its bare twin", "%\nO0001 (SHAFT)\nN10 T0101;\nN20 G00 X100 Z100 (RAPID);\n"
      "N30 G71(1)U2R1\n%\n", {"1 T0101", "2 G00 X100 Z100", "3 G71 U2 R1"}, {}},
     {"full-width forms read as their ASCII twins", "G01X２0Z-30F0.2\nＧ００　Ｘ１００Ｚ１。５\n",
@@ -112,6 +114,7 @@ TEST(CheckerMessages, EveryRuleReportsItsOwnText)
         {"Z1", "第1行无G/M指令，请纠正!"},
         {"G00X1Z1Y1", "第1行出现出现非法字符，请纠正?\n“G00X1Z1Y1”"},
         {"G00X100000Z1", "第1行数值超出范围，请纠正!"},
+        {"G00X1Z-99999.9991", "第1行数值超出范围，请纠正!"},
     };
     for (const auto& rule : rules) {
         const SReadOutcome outcome = ReadText(rule.program);
