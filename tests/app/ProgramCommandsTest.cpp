@@ -151,6 +151,25 @@ TEST_F(ProgramCommandsTest, NewProgramNoEmptiesTellsTheViewsAndUsesTheTable)
     doc.RemoveView(&spy);
 }
 
+TEST_F(ProgramCommandsTest, ANewProgramIsUntitledAndNeverEmptiesAFileWithoutAsking)
+{
+    const fs::path old = dir / "old.txt";
+    std::ofstream(old) << "G00X1Z1\n";
+    doc.SetPathName(old.string());
+    shell.editorName = "gedit";
+    prompter.Answer(EPromptAnswer::No); // not the text editor
+    commands.NewProgram();
+    EXPECT_NE(prompter.Asked().back().text.find("gedit"), std::string::npos) << "names the editor that will start";
+    EXPECT_EQ(doc.GetTitle(), CVelmoraDoc::kDefaultTitle);
+    EXPECT_TRUE(doc.GetPathName().empty());
+
+    files.Answer(old.string());
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_FALSE(commands.SaveProgram());
+    EXPECT_EQ(fs::file_size(old), 8u);
+    EXPECT_NE(prompter.Asked().back().text.find("old.txt"), std::string::npos);
+}
+
 TEST_F(ProgramCommandsTest, NewProgramWithTheTextEditor)
 {
     prompter.Answer(EPromptAnswer::Yes);
@@ -163,7 +182,7 @@ TEST_F(ProgramCommandsTest, NewProgramWithTheTextEditor)
     prompter.Answer(EPromptAnswer::Yes);
     commands.NewProgram();
     ASSERT_EQ(prompter.Asked().size(), 2u);
-    EXPECT_EQ(prompter.Asked()[1].text, "启动记事本程序出错！");
+    EXPECT_EQ(prompter.Asked()[1].text, "启动文本编辑器出错！");
     EXPECT_EQ(prompter.Asked()[1].caption, "错误");
     EXPECT_EQ(prompter.Asked()[1].icon, EPromptIcon::Stop);
 }
