@@ -241,7 +241,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::newProgram()
 {
-    if (m_commands.NewProgram() == ENewProgram::BuiltIn)
+    const ENewProgram result = m_commands.NewProgram();
+    if (result != ENewProgram::Cancelled) // the title no longer names the old file
+        setWindowTitle(QString::fromStdString(document().GetTitle()) + " - " + AppTitle());
+    if (result == ENewProgram::BuiltIn)
         applyLayout(PaneLayouts::NewProgram(width()));
 }
 

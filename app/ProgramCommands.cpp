@@ -22,18 +22,41 @@ bool CProgramCommands::SaveIfAsked()
 bool CProgramCommands::SaveProgram()
 {
     std::optional<std::string> path = m_files.ChooseSave(m_doc.SaveFolder(), m_doc.SaveName());
-    if (!path)
+    if (!path || !MayEmpty(*path))
         return false;
-    SFileResult result = WriteProgramFile(m_doc, *path);
+    // Whatever the file will not give back is said before it is written,
+    // while the user can still cancel and mend the program.
+    const SProgramText program = WriteProgramText(m_doc);
+    const std::string warning = SaveWarningText(program.changed, program.dropped);
+    if (!warning.empty() &&
+        m_prompter.Ask(warning, EPromptButtons::OkCancel, EPromptIcon::Warning) == EPromptAnswer::Cancel)
+        return false;
+    SFileResult result = WriteProgramFile(program, *path);
     if (!result.ok) {
         m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
         return false;
     }
     m_doc.SetPathName(*path);
     m_doc.SetModifiedFlag(false);
-    if (!result.changed.empty())
-        m_prompter.Ask(SaveWarningText(result.changed), EPromptButtons::Ok, EPromptIcon::Warning);
+    m_doc.ClearDroppedLines();
     return true;
+}
+
+// An empty program written over a file with text in it would wipe it out.
+bool CProgramCommands::MayEmpty(const std::string& path)
+{
+    std::error_code ec;
+    if (!m_doc.IsEmpty() || !m_doc.TrailingText().empty() || !std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) == 0 || ec)
+        return true;
+    const std::string question = "当前程序没有语句，保存会清空文件“" + path + "”。是否仍要保存?";
+    return m_prompter.Ask(question, EPromptButtons::OkCancel, EPromptIcon::Warning) == EPromptAnswer::Ok;
+}
+
+std::string CProgramCommands::EditorQuestion() const
+{
+    const std::string name = m_shell.TextEditorName();
+    return name.empty() ? kEditorQuestion : "是否使用系统的文本编辑器（" + name + "）编辑代码?";
 }
 
 ENewProgram CProgramCommands::NewProgram()
@@ -41,8 +64,11 @@ ENewProgram CProgramCommands::NewProgram()
     if (!SaveIfAsked())
         return ENewProgram::Cancelled;
     m_doc.RemoveAllStatements();
+    // The new program is no longer the file: saving asks for a name.
+    m_doc.OnNewDocument();
+    m_doc.SetModifiedFlag(false);
     m_doc.UpdateAllViews();
-    if (m_prompter.Ask(kEditorQuestion, EPromptButtons::YesNo, EPromptIcon::Question) !=
+    if (m_prompter.Ask(EditorQuestion(), EPromptButtons::YesNo, EPromptIcon::Question) !=
         EPromptAnswer::Yes)
         return ENewProgram::BuiltIn;
     if (!m_shell.LaunchTextEditor())

@@ -29,8 +29,8 @@ enum class EOpenResult {
 class CProgramCommands {
 public:
     static constexpr const char* kSaveQuestion = "您的操作需要关闭当前文件,是否需要保存?";
-    static constexpr const char* kEditorQuestion = "是否使用windows系统的记事本程序编辑代码?";
-    static constexpr const char* kEditorFailed = "启动记事本程序出错！";
+    static constexpr const char* kEditorQuestion = "是否使用系统的文本编辑器编辑代码?";
+    static constexpr const char* kEditorFailed = "启动文本编辑器出错！";
     static constexpr const char* kErrorCaption = "错误";
 
     CProgramCommands(CVelmoraDoc& doc, CPrompter& prompter, CFileChooser& files, CShell& shell)
@@ -60,6 +60,8 @@ public:
 
 private:
     EOpenResult ReadFile(const std::string& path);
+    bool MayEmpty(const std::string& path);
+    std::string EditorQuestion() const;
 
     CVelmoraDoc& m_doc;
     CPrompter& m_prompter;

@@ -28,7 +28,9 @@ public:
         ++editorLaunches;
         return editorStarts;
     }
+    std::string TextEditorName() const override { return editorName; }
     std::vector<std::string> opened;
+    std::string editorName;
     int editorLaunches = 0;
     bool openSucceeds = true;
     bool editorStarts = true;

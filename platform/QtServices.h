@@ -31,6 +31,7 @@ class CQtShell : public CShell {
 public:
     bool OpenDocument(const std::string& path) override;
     bool LaunchTextEditor() override;
+    std::string TextEditorName() const override;
     // The command lines tried in order: VELMORA_TEXT_EDITOR when set, then
     // the common desktop editors that are installed.
     static QStringList EditorCandidates();

@@ -49,6 +49,15 @@ bool CQtShell::EditorRunning() const
 // running editor stays where it is; a second one is still not started.
 void CQtShell::BringEditorForward() const { RaiseWindowsOfProcess(m_editorPid); }
 
+std::string CQtShell::TextEditorName() const
+{
+    const QStringList candidates = EditorCandidates();
+    if (candidates.isEmpty())
+        return {};
+    const QStringList words = QProcess::splitCommand(candidates.front());
+    return words.isEmpty() ? std::string() : QFileInfo(words.front()).fileName().toStdString();
+}
+
 bool CQtShell::LaunchTextEditor()
 {
     if (EditorRunning()) {

@@ -11,4 +11,7 @@ public:
     // Brings forward an editor we started that is still running, else starts
     // one. False when none can be started.
     virtual bool LaunchTextEditor() = 0;
+    // The name of the editor LaunchTextEditor would start, for the
+    // question that offers it; empty when none is known.
+    virtual std::string TextEditorName() const { return {}; }
 };

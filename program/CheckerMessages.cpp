@@ -28,6 +28,7 @@ constexpr std::array<const char*, static_cast<std::size_t>(ECheckMessage::Count)
     "第%d行G%d代码出现I指令，请纠正!",
     "第%d行G%d代码出现K指令，请纠正!",
     "第%d行M代码缺少S指令，请纠正!",
+    "第%d行数值超出范围，请纠正!",
 };
 } // namespace
 

@@ -28,6 +28,7 @@ enum class ECheckMessage {
     CycleWithI,
     CycleWithK,
     MNoS,
+    NumberOutOfRange,
     Count
 };
 

@@ -45,9 +45,11 @@ constexpr SCodeInfo kCodes[] = {
     {ECode::M05, "M05", 'M', 5, true, false, 0, 0},
     {ECode::M08, "M08", 'M', 8, true, false, 0, 0},
     {ECode::M09, "M09", 'M', 9, true, false, 0, 0},
+    {ECode::M06, "M06", 'M', 6, true, false, 0, 0},
+    {ECode::M30, "M30", 'M', 30, true, false, 0, 0},
 };
 
-static_assert(std::size(kCodes) == static_cast<std::size_t>(ECode::M09) + 1);
+static_assert(std::size(kCodes) == static_cast<std::size_t>(ECode::M30) + 1);
 
 template <typename Match>
 const SCodeInfo& Find(Match match)

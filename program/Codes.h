@@ -12,7 +12,7 @@ enum class ECode : std::uint8_t {
     None,
     G00, G01, G02, G03, G04, G32, G40, G41, G42, G50, G70, G71, G72, G73, G76,
     G90, G92, G94, G96, G97, G98, G99,
-    M02, M03, M04, M05, M08, M09,
+    M02, M03, M04, M05, M08, M09, M06, M30,
 };
 
 struct SCodeInfo {

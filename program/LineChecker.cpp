@@ -2,8 +2,10 @@
 
 #include "program/CheckerMessages.h"
 #include "program/Codes.h"
+#include "common/FullWidth.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <initializer_list>
 #include <optional>
@@ -14,9 +16,10 @@ using SWords = std::array<std::string_view, CProcess::kTexts>;
 
 std::string_view& WordOf(SWords& words, EWord word) { return words[static_cast<std::size_t>(word)]; }
 
-// Upper-cases the line and drops blanks, control characters and every byte
-// of 0x80 and above (so double-byte text vanishes). False at the first
-// character outside the program alphabet.
+// Upper-cases the line and drops blanks, control characters and every
+// non-ASCII character (so Chinese text vanishes); full-width forms count as
+// their ASCII twins. False at the first character outside the program
+// alphabet.
 bool CleanLine(std::string_view raw, std::string& out)
 {
     static const auto kAllowed = [] {
@@ -26,7 +29,15 @@ bool CleanLine(std::string_view raw, std::string& out)
         return allowed;
     }();
     out.clear();
-    for (char c : raw) {
+    for (std::size_t n = 0; n < raw.size(); ++n) {
+        char c = raw[n];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const SFullWidth form = FullWidthAt(raw.substr(n));
+            if (form.length == 0)
+                continue;
+            c = form.ascii;
+            n += form.length - 1;
+        }
         if (static_cast<signed char>(c) <= 32)
             continue;
         if (c >= 'a' && c <= 'z')
@@ -36,6 +47,45 @@ bool CleanLine(std::string_view raw, std::string& out)
         out.push_back(c);
     }
     return true;
+}
+
+// Whether a number of the line lies beyond what the machine can be given;
+// one too long for a double would otherwise read as 0. Only a number of
+// five integer digits needs reading to tell.
+bool NumberOutOfRange(std::string_view text)
+{
+    constexpr int kDigits = 5;
+    constexpr double kLargest = 99999.999;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        if (text[n] == '.') { // a fraction never makes a number too large
+            while (n + 1 < text.size() && isDigit(text[n + 1]))
+                ++n;
+            continue;
+        }
+        if (!isDigit(text[n]))
+            continue;
+        while (n + 1 < text.size() && text[n] == '0' && isDigit(text[n + 1]))
+            ++n; // leading zeros
+        const std::size_t start = n;
+        while (n < text.size() && isDigit(text[n]))
+            ++n;
+        if (n - start > kDigits)
+            return true;
+        if (n - start < kDigits) {
+            --n; // the character after the digits is looked at next
+            continue;
+        }
+        std::size_t end = n;
+        while (end < text.size() && (isDigit(text[end]) || text[end] == '.'))
+            ++end;
+        double value = 0.0;
+        std::from_chars(text.data() + start, text.data() + end, value);
+        if (value > kLargest)
+            return true;
+        n = end - 1;
+    }
+    return false;
 }
 
 // Integer value of the leading decimal digits of a text (0 when none).
@@ -343,6 +393,10 @@ std::unique_ptr<CProcess> CLineCheck::MakeRecord() const
 std::unique_ptr<CProcess> CLineCheck::Run()
 {
     ++m_state.counter;
+    if (NumberOutOfRange(m_text)) {
+        Reject(ECheckMessage::NumberOutOfRange);
+        return nullptr;
+    }
     if (Has('T')) {
         WordOf(m_words, EWord::T) = ToEnd(Pos('T'));
         m_state.t.assign(WordOf(m_words, EWord::T));
@@ -393,12 +447,12 @@ struct CLineChecker::SFault {
     int argument;
 };
 
-// Checks one line; *fault is set when it was rejected.
+// Checks one line; *fault is set when it was rejected. A "//" starts a
+// comment: the text before it is the line.
 std::unique_ptr<CProcess> CLineChecker::Check(std::string_view line, SCarriedState& state,
                                               std::optional<SFault>* fault)
 {
-    if (line.find("//") != std::string_view::npos)
-        return nullptr;
+    line = line.substr(0, line.find("//"));
     thread_local std::string cleaned;
     if (!CleanLine(line, cleaned)) {
         *fault = SFault{ECheckMessage::IllegalChar, state.counter, 0};
@@ -413,23 +467,33 @@ std::unique_ptr<CProcess> CLineChecker::Check(std::string_view line, SCarriedSta
     return record;
 }
 
-std::unique_ptr<CProcess> CLineChecker::CheckLine(std::string_view line, SCarriedState& state)
+std::unique_ptr<CProcess> CLineChecker::CheckLine(std::string_view line, SCarriedState& state,
+                                                  const SFileLine& where)
 {
     std::optional<SFault> fault;
     auto record = Check(line, state, &fault);
     if (fault)
-        Report(*fault);
+        Report(*fault, where);
     return record;
 }
 
-void CLineChecker::Report(const SFault& fault)
+// A line rejected for a character made no statement, so the statement
+// counter cannot name it: the box names its line in the file and shows it.
+void CLineChecker::Report(SFault fault, const SFileLine& where)
 {
     ++m_nRejected;
+    const bool illegal = fault.message == ECheckMessage::IllegalChar && where.number > 0;
+    if (illegal)
+        fault.line = where.number;
     if (m_bSkipping) {
         m_skippedLines.push_back(fault.line);
         return;
     }
-    const std::string text = FormatMessage(fault.message, fault.line, fault.argument);
+    std::string text = FormatMessage(fault.message, fault.line, fault.argument);
+    if (illegal)
+        text += "\n“" + std::string(where.text) + "”";
+    if (!m_location.empty())
+        text = m_location + ":" + std::to_string(where.number) + ": " + text;
     if (m_prompter.Ask(text, EPromptButtons::OkSkipRest) == EPromptAnswer::SkipRest)
         m_bSkipping = true;
 }

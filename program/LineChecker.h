@@ -20,6 +20,12 @@ struct SCarriedState {
     bool operator==(const SCarriedState&) const = default;
 };
 
+// Where a line stands in its file, for the messages about it.
+struct SFileLine {
+    int number = 0; // 0: not from a file
+    std::string_view text;
+};
+
 // Each faulty line gets its own box, which also offers to skip the rest of
 // the file's boxes; the lines rejected after that are told in one last box
 // when the file is done.
@@ -27,7 +33,10 @@ class CLineChecker {
 public:
     explicit CLineChecker(CPrompter& prompter) : m_prompter(prompter) {}
 
-    std::unique_ptr<CProcess> CheckLine(std::string_view line, SCarriedState& state);
+    std::unique_ptr<CProcess> CheckLine(std::string_view line, SCarriedState& state, const SFileLine& where = {});
+    // Every message then starts with "FILE:LINE: ", as a compiler's do, so
+    // that editors can jump to the line.
+    void Locate(std::string file) { m_location = std::move(file); }
     // The end of the file: tells what the skipped boxes would have said.
     void Finish();
 
@@ -43,10 +52,11 @@ private:
     struct SFault;
     static std::unique_ptr<CProcess> Check(std::string_view line, SCarriedState& state,
                                            std::optional<SFault>* fault);
-    void Report(const SFault& fault);
+    void Report(SFault fault, const SFileLine& where);
 
     CPrompter& m_prompter;
     int m_nRejected = 0;
     bool m_bSkipping = false;
+    std::string m_location;
     std::vector<int> m_skippedLines; // their numbers as the boxes would show them
 };

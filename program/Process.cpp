@@ -12,7 +12,8 @@ CProcess::CProcess(int lineNumber, std::string_view code, std::string_view p, st
                    std::string_view auxCode, int listIndex, std::string_view sourceLine)
     : m_nLineNumber(lineNumber), m_nListIndex(listIndex)
 {
-    const std::array<std::string_view, kSegments> texts{code, p, q, x, z, i, k, r, f, s, t, auxCode, sourceLine};
+    const std::array<std::string_view, kSegments> texts{code, p, q, x, z, i, k, r, f, s, t, auxCode, sourceLine,
+                                                        {}, {}, {}};
     std::size_t total = 0;
     for (auto text : texts)
         total += text.size();
@@ -25,14 +26,29 @@ CProcess::CProcess(int lineNumber, std::string_view code, std::string_view p, st
 
 std::string_view CProcess::Get(EWord word) const
 {
-    std::size_t n = Index(word);
+    return Segment(Index(word));
+}
+
+std::string_view CProcess::Segment(std::size_t n) const
+{
     std::size_t begin = n == 0 ? 0 : m_end[n - 1];
     return std::string_view(m_text).substr(begin, m_end[n] - begin);
 }
 
 void CProcess::Set(EWord word, std::string_view text)
 {
-    std::size_t n = Index(word);
+    SetSegment(Index(word), text);
+}
+
+void CProcess::SetLayout(std::string_view before, std::string_view number, std::string_view lineEnd)
+{
+    SetSegment(kBefore, before);
+    SetSegment(kNumber, number);
+    SetSegment(kLineEnd, lineEnd);
+}
+
+void CProcess::SetSegment(std::size_t n, std::string_view text)
+{
     std::size_t begin = n == 0 ? 0 : m_end[n - 1];
     std::size_t oldSize = m_end[n] - begin;
     m_text.replace(begin, oldSize, text);
@@ -43,7 +59,7 @@ void CProcess::Set(EWord word, std::string_view text)
 
 std::string_view CProcess::SourceLine() const
 {
-    return std::string_view(m_text).substr(m_end[kTexts - 1], m_end[kTexts] - m_end[kTexts - 1]);
+    return Segment(kSource);
 }
 
 bool CProcess::SameWords(const CProcess& other) const

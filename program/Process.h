@@ -40,6 +40,17 @@ public:
     std::string_view SourceLine() const;
     std::string_view AuxCode() const { return Get(EWord::AuxCode); }
 
+    // How the statement stood in its file, so that a save gives the student
+    // back their comments and numbering: the whole lines before it
+    // (comments, blank lines, program number lines), each ending in a line
+    // feed; its sequence number word as typed; and what followed it on its
+    // line (end-of-block mark, comments). None of them is read as words.
+    std::string_view KeptBefore() const { return Segment(kBefore); }
+    std::string_view NumberWord() const { return Segment(kNumber); }
+    std::string_view LineEnd() const { return Segment(kLineEnd); }
+    void SetLayout(std::string_view before, std::string_view number, std::string_view lineEnd);
+    void CopyLayout(const CProcess& from) { SetLayout(from.KeptBefore(), from.NumberWord(), from.LineEnd()); }
+
     // Same codes and words; a same statement also has the same number.
     // Neither looks at the list index, the points or the source line.
     bool SameWords(const CProcess& other) const;
@@ -54,8 +65,13 @@ public:
     SPoint m_ptEnd;   // programmed end point, mm
 
 private:
+    // The words, then the source line and the layout.
+    static constexpr std::size_t kSource = kTexts, kBefore = kTexts + 1, kNumber = kTexts + 2,
+                                 kLineEnd = kTexts + 3, kSegments = kTexts + 4;
+    std::string_view Segment(std::size_t n) const;
+    void SetSegment(std::size_t n, std::string_view text);
+
     std::string m_text;
-    static constexpr std::size_t kSegments = kTexts + 1; // the words, then the source line
     std::array<std::uint32_t, kSegments> m_end; // end offset of each text in m_text
 };
 

@@ -2,9 +2,14 @@
 
 #include "program/FileErrors.h"
 #include "program/LineChecker.h"
+#include "program/LineParts.h"
+#include "program/TextDecoder.h"
+#include "common/FullWidth.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <istream>
 #include <system_error>
@@ -15,7 +20,27 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
 
-// Cuts a stream of bytes into lines (LF or CR LF) and checks each one.
+// Whether the checker's cleaning leaves nothing of a statement: only
+// blanks and characters other than ASCII and its full-width twins.
+bool HoldsNothing(std::string_view text)
+{
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        const auto byte = static_cast<unsigned char>(text[n]);
+        if (byte > ' ' && byte < 0x80)
+            return false;
+        if (const SFullWidth form = byte >= 0x80 ? FullWidthAt(text.substr(n)) : SFullWidth{}; form.length > 0) {
+            if (form.ascii != ' ')
+                return false;
+            n += form.length - 1;
+        }
+    }
+    return true;
+}
+
+// Cuts a file's text into lines (CR, LF or CR LF each end one), checks
+// the statement of each and keeps the rest of the line with it: the lines
+// that hold no statement go before the next one, the lines that should
+// have held one are noted as dropped.
 class CProgramReader {
 public:
     explicit CProgramReader(CVelmoraDoc& doc) : m_doc(doc), m_checker(doc.Prompter()) {}
@@ -23,20 +48,46 @@ public:
     void Feed(const char* data, std::size_t size);
     void Finish();
     int Rejected() const { return m_checker.Rejected(); }
+    CLineChecker& Checker() { return m_checker; }
 
 private:
+    void Cut(std::string_view text);
     void Line(std::string_view line);
+    void Keep(std::string_view line);
 
     CVelmoraDoc& m_doc;
     CLineChecker m_checker;
+    CTextDecoder m_decoder;
     SCarriedState m_state;
+    SLineParts m_parts;
     std::string m_partial; // a line cut by the end of a chunk
+    std::string m_before;  // lines kept for the next statement
+    bool m_afterCr = false; // a CR ended the last line: an LF right after belongs to it
+    int m_fileLine = 0;
 };
 
 void CProgramReader::Feed(const char* data, std::size_t size)
 {
-    std::string_view rest(data, size);
-    for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1)) {
+    Cut(m_decoder.Decode(std::string_view(data, size)));
+}
+
+void CProgramReader::Cut(std::string_view rest)
+{
+    if (m_afterCr && !rest.empty()) {
+        if (rest.front() == '\n')
+            rest.remove_prefix(1);
+        m_afterCr = false;
+    }
+    while (!rest.empty()) {
+        // LF is the common end; a CR in the line before it ends the line there.
+        const auto* lf = static_cast<const char*>(std::memchr(rest.data(), '\n', rest.size()));
+        const std::size_t limit = lf ? static_cast<std::size_t>(lf - rest.data()) : rest.size();
+        const auto* cr = static_cast<const char*>(std::memchr(rest.data(), '\r', limit));
+        const std::size_t end = cr ? static_cast<std::size_t>(cr - rest.data()) : limit;
+        if (!cr && !lf) {
+            m_partial.append(rest);
+            return;
+        }
         if (m_partial.empty()) {
             Line(rest.substr(0, end));
         } else {
@@ -44,26 +95,46 @@ void CProgramReader::Feed(const char* data, std::size_t size)
             Line(m_partial);
             m_partial.clear();
         }
+        const bool crlf = cr && end + 1 < rest.size() && rest[end + 1] == '\n';
+        m_afterCr = cr && end + 1 == rest.size();
+        rest.remove_prefix(end + (crlf ? 2 : 1));
     }
-    m_partial.append(rest);
 }
 
 void CProgramReader::Finish()
 {
+    m_decoder.Finish();
     if (!m_partial.empty())
         Line(m_partial);
     m_partial.clear();
     m_partial.shrink_to_fit();
     m_checker.Finish();
+    m_doc.SetTrailingText(std::move(m_before));
+}
+
+void CProgramReader::Keep(std::string_view line)
+{
+    m_before.append(line);
+    m_before.push_back('\n');
 }
 
 void CProgramReader::Line(std::string_view line)
 {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    ++m_fileLine;
+    SplitLine(line, m_parts);
+    if (m_parts.mark || HoldsNothing(m_parts.statement)) {
+        Keep(line);
+        return;
+    }
     // Numbers only grow within a file, so every record goes at the end.
-    if (auto record = m_checker.CheckLine(line, m_state))
+    if (auto record = m_checker.CheckLine(m_parts.statement, m_state, {m_fileLine, line})) {
+        if (!m_before.empty() || !m_parts.number.empty() || !m_parts.end.empty())
+            record->SetLayout(m_before, m_parts.number, m_parts.end);
+        m_before.clear();
         m_doc.InsertStatement(record, false);
+    } else {
+        m_doc.AddDroppedLine({m_fileLine, std::string(line)});
+    }
 }
 
 } // namespace
@@ -72,10 +143,12 @@ namespace {
 // Reads a whole program through next(buffer, size), which gives the next
 // bytes (0 at the end); the document ends up holding the file's statements.
 template <typename NextChunk>
-int ReadAll(CVelmoraDoc& doc, NextChunk next)
+int ReadAll(CVelmoraDoc& doc, NextChunk next, std::string locate = {})
 {
     doc.RemoveAllStatements();
     CProgramReader reader(doc);
+    if (!locate.empty())
+        reader.Checker().Locate(std::move(locate));
     std::string chunk(kChunk, '\0');
     while (const std::size_t got = next(chunk.data(), chunk.size()))
         reader.Feed(chunk.data(), got);
@@ -100,17 +173,45 @@ SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in)
     return result;
 }
 
+namespace {
+// Opens a program for reading. Only a regular file: a FIFO or a device
+// named *.txt would block the read for ever. Opening does not block, so a
+// FIFO is told apart before anything waits on it.
+std::FILE* OpenProgram(const std::string& path, std::string& error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        error = DescribeFileError("无法打开程序文件", path, errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        error = DescribeFileError("无法打开程序文件", path, EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = "无法打开程序文件“" + path + "”：这不是普通文件（可能是管道或设备）。";
+    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) {
+        if (std::FILE* file = ::fdopen(fd, "rb"))
+            return file;
+        error = DescribeFileError("无法打开程序文件", path, errno);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return nullptr;
+}
+} // namespace
+
 SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, EISDIR));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    return ReadProgramFileWith(doc, path, {});
+}
+
+SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const SReadOptions& options)
+{
+    std::string openError;
+    std::FILE* file = OpenProgram(path, openError);
     if (!file)
-        return SFileResult::Failure(DescribeFileError("无法打开程序文件", path, errno));
+        return SFileResult::Failure(openError);
     const int rejected = ReadAll(doc, [file](char* buffer, std::size_t size) {
         return std::fread(buffer, 1, size, file);
-    });
+    }, options.locate ? path : std::string());
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);
@@ -180,9 +281,15 @@ SFileResult ReplaceFile(const std::string& path, const std::string& text)
 
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path)
 {
-    SProgramText program = WriteProgramText(doc);
+    return WriteProgramFile(WriteProgramText(doc), path);
+}
+
+SFileResult WriteProgramFile(const SProgramText& program, const std::string& path)
+{
     SFileResult result = ReplaceFile(path, program.text);
-    if (result.ok)
-        result.changed = std::move(program.changed);
+    if (result.ok) {
+        result.changed = program.changed;
+        result.dropped = program.dropped;
+    }
     return result;
 }

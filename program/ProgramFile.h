@@ -21,25 +21,33 @@ struct SFileResult {
     // The read stopped part way: the document holds only the lines before.
     bool incomplete = false;
     std::vector<SChangedStatement> changed; // writing only, in program order
-    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}}; }
+    std::vector<SDroppedLine> dropped;      // writing only: lines of the read file not written
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}, {}}; }
 };
 
 // A program as its file holds it, and what of it will not read back the same.
 struct SProgramText {
     std::string text;
     std::vector<SChangedStatement> changed;
+    std::vector<SDroppedLine> dropped;
 };
 
 // Replaces the document's statements with the file's. When the file cannot be
 // opened the document is left as it was. Each faulty line is reported through
 // the document's prompter; the modified flag ends clear.
 SFileResult ReadProgramFile(CVelmoraDoc& doc, const std::string& path);
+struct SReadOptions {
+    bool locate = false; // messages start with "FILE:LINE: "
+};
+SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const SReadOptions& options);
 // The same from any stream, for callers that hold the text already.
 SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in);
 
 // Writes every statement as one line. The file is written beside the target
 // and renamed over it, so a failed save never damages the old file.
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path);
+// The same for a text already made, such as one the user was warned about.
+SFileResult WriteProgramFile(const SProgramText& program, const std::string& path);
 // The text that WriteProgramFile stores (LF line ends). Each statement is
 // one line, which reads back as the same statement wherever some line does;
 // the others are named in changed.

@@ -17,6 +17,8 @@
 //    of the same kind, else one the reader passes over without a message,
 //    else the plain line.
 // Every statement that will not read back the same is named in the result.
+// The comments, sequence numbers and marks the file had around a statement
+// go back around its line; the reader takes none of them as words.
 #include "program/LineChecker.h"
 #include "program/ProgramFile.h"
 #include "program/ProgramLines.h"
@@ -280,10 +282,15 @@ SProgramText WriteProgramText(const CVelmoraDoc& doc)
     CProgramWriter writer;
     SProgramText program;
     for (const auto& record : doc.Statements()) {
+        program.text += record->KeptBefore();
+        program.text += record->NumberWord();
         program.text += writer.Line(*record);
+        program.text += record->LineEnd();
         program.text += '\n';
     }
+    program.text += doc.TrailingText();
     program.changed = writer.TakeChanged();
+    program.dropped = doc.DroppedLines();
     return program;
 }
 

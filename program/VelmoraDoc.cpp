@@ -64,6 +64,13 @@ int CVelmoraDoc::InsertStatement(std::unique_ptr<CProcess>& record, bool silent)
     return kDocNothing;
 }
 
+void CVelmoraDoc::RemoveAllStatements()
+{
+    m_statements.clear();
+    m_trailing.clear();
+    m_dropped.clear();
+}
+
 void CVelmoraDoc::RenumberUpward(std::size_t index)
 {
     for (std::size_t n = index; n + 1 < m_statements.size(); ++n) {
@@ -90,6 +97,7 @@ int CVelmoraDoc::DeleteStatement(int lineNumber, bool silent, bool renumber)
         if (!silent && m_prompter.Ask(Format(kAskDelete, lineNumber), EPromptButtons::YesNo) == EPromptAnswer::No)
             return kDocNothing;
         const bool hasFollowers = n + 1 < m_statements.size();
+        KeepLayoutOf(n);
         if (hasFollowers && renumber) {
             for (std::size_t m = n + 1; m < m_statements.size(); ++m)
                 --m_statements[m]->m_nLineNumber;
@@ -136,11 +144,29 @@ int CVelmoraDoc::ModifyStatement(std::unique_ptr<CProcess>& record)
             return kDocNothing;
         record->m_ptStart = StartPointBefore(n);
         ComputeEndPoint(*record);
+        record->CopyLayout(*m_statements[n]);
         m_statements[n] = std::move(record);
         return kDocModified;
     }
     m_prompter.Tell(kModifyNotFound);
     return kDocNothing;
+}
+
+// The comment lines above a deleted statement stay where they were, above
+// the statement that now follows them or at the end; its own sequence
+// number and line comment go with it.
+void CVelmoraDoc::KeepLayoutOf(std::size_t index)
+{
+    const std::string_view before = m_statements[index]->KeptBefore();
+    if (before.empty())
+        return;
+    if (index + 1 == m_statements.size()) {
+        m_trailing.insert(0, before);
+        return;
+    }
+    CProcess& next = *m_statements[index + 1];
+    next.SetLayout(std::string(before) + std::string(next.KeptBefore()), std::string(next.NumberWord()),
+                   std::string(next.LineEnd()));
 }
 
 bool CVelmoraDoc::IsMotion(const CProcess& record)

@@ -19,6 +19,15 @@ enum EDocResult : int {
     kDocModified = 6,
 };
 
+// A line of the file the program was read from that gave no statement and
+// is not kept as text (rejected, or a code the simulation passes over): a
+// save cannot write it back and must say so.
+struct SDroppedLine {
+    int fileLine = 0;
+    std::string text;
+    bool operator==(const SDroppedLine&) const = default;
+};
+
 // A view of the document is told when the document changed as a whole.
 class CDocView {
 public:
@@ -51,7 +60,17 @@ public:
 
     const StatementList& Statements() const { return m_statements; }
     bool IsEmpty() const { return m_statements.empty(); }
-    void RemoveAllStatements() { m_statements.clear(); }
+    // Also forgets what the file held besides its statements.
+    void RemoveAllStatements();
+
+    // The lines after the last statement (comments, a closing %), each
+    // ending in a line feed, written back after it.
+    const std::string& TrailingText() const { return m_trailing; }
+    void SetTrailingText(std::string text) { m_trailing = std::move(text); }
+    const std::vector<SDroppedLine>& DroppedLines() const { return m_dropped; }
+    void AddDroppedLine(SDroppedLine line) { m_dropped.push_back(std::move(line)); }
+    // After a save: the file no longer holds them.
+    void ClearDroppedLines() { m_dropped.clear(); }
     // Appends a statement known to come after every stored one, without a
     // question (for building documents directly, as tests do).
     void AppendInOrder(std::unique_ptr<CProcess> record);
@@ -84,9 +103,12 @@ public:
 private:
     SPoint StartPointBefore(std::size_t index) const;
     void RenumberUpward(std::size_t index);
+    void KeepLayoutOf(std::size_t index);
 
     CPrompter& m_prompter;
     StatementList m_statements;
+    std::string m_trailing;
+    std::vector<SDroppedLine> m_dropped;
     bool m_bModified = false;
     std::string m_title = kDefaultTitle;
     std::string m_pathName;

@@ -102,13 +102,16 @@ void StepAuxiliary(SStepContext& step, const MoveNode& node)
     in.Advance();
 }
 
-void StepTool(CInterpreterState& in, const MoveNode& node)
+void StepTool(SStepContext& step, const MoveNode& node)
 {
-    // A station the turret does not have holds the run on this node.
-    if (node.tool < 1 || node.tool > 4)
+    // A station the turret does not have would leave the run standing
+    // for ever.
+    if (node.tool < 1 || node.tool > 4) {
+        StopRun(step, kWarnNoStation);
         return;
-    in.t_num = node.tool;
-    in.Advance();
+    }
+    step.in.t_num = node.tool;
+    step.in.Advance();
 }
 
 } // namespace
@@ -127,7 +130,7 @@ void StepSimulation(CSimulation& sim, CPanelState& panel, CSimulationOutput& out
     switch (node.kind) {
     case 'G': StepMove(step, node); break;
     case 'M': StepAuxiliary(step, node); break;
-    case 'T': StepTool(in, node); break;
+    case 'T': StepTool(step, node); break;
     default: break;
     }
 }

@@ -125,10 +125,12 @@ void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
 void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECode code)
 {
     MoveNode node = NewNode('M', statement.m_nLineNumber);
-    node.code = code;
+    // M30 is the program end of every control.
+    node.code = code == ECode::M30 ? ECode::M02 : code;
     switch (code) {
     case ECode::M03:
     case ECode::M04: node.s = Value(statement, EWord::S); break;
+    case ECode::M30:
     case ECode::M02:
     case ECode::M05:
     case ECode::M08:
@@ -143,9 +145,11 @@ void TranslateStatement(SBuilder& b, const CProcess& statement)
     CInterpreterState& state = b.state;
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
-        // T0202: station 2, offset 2; the offset is not simulated.
+        // T0202: station 2, offset 2; the offset is not simulated. A word
+        // of one or two digits (T2, T02) names the station alone.
         MoveNode node = NewNode('T', statement.m_nLineNumber);
-        node.tool = LeadingInt(text) / 100;
+        const std::size_t digits = text.find_first_not_of("0123456789");
+        node.tool = LeadingInt(text) / (std::min(digits, text.size()) <= 2 ? 1 : 100);
         state.nodes.push_back(node);
         return;
     }

@@ -15,6 +15,7 @@ std::string_view WarningText(int kind)
     case kWarnNoTool: return "警告:请先安装刀具再开始加工!";
     case kWarnTraceFull: return "警告:刀具轨迹已达30000点，仿真停止!";
     case kWarnBeyondProfile: return "警告:切削位置超出工件30000mm范围，仿真停止!";
+    case kWarnNoStation: return "警告:刀架只有1~4号刀位，仿真停止!";
     default: return {};
     }
 }

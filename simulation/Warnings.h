@@ -14,6 +14,7 @@ enum EWarning {
     kWarnNoTool = 7,           // run before a tool was mounted
     kWarnTraceFull = 8,        // the run would record more tool positions than the trace holds
     kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
+    kWarnNoStation = 10,       // a T word names a station the turret does not have
     kWarnImpossibleArc = 11,   // no circle joins an arc's points; its text names the line
 };
 

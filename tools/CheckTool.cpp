@@ -11,7 +11,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: velmora-check [--dump] [--write OUT] FILE\n"
+    "Usage: velmora-check [--dump] [--locate] [--write OUT] FILE\n"
     "\n"
     "Reads the program FILE exactly as Velmora's open command does and prints\n"
     "every message the program would show, one per line, on standard error.\n"
@@ -20,6 +20,8 @@ const char* const kUsage =
     "               separated by a tab: line number, code, auxiliary code, the\n"
     "               P, Q, X, Z, I, K, R, F, S and T words, start X, start Z,\n"
     "               end X, end Z (the four numbers with three decimals)\n"
+    "  --locate     start each message with FILE:LINE: (the line in the file),\n"
+    "               as compilers do, so that editors can jump to it\n"
     "  --write OUT  write the statements to OUT as Velmora's save command does,\n"
     "               with one line on standard error for each statement that\n"
     "               will not read back as it is\n"
@@ -30,6 +32,7 @@ const char* const kUsage =
 
 struct SOptions {
     bool dump = false;
+    bool locate = false;
     bool help = false;
     std::string write;
     std::string file;
@@ -45,6 +48,8 @@ SOptions Parse(int argc, const char* const* argv)
             options.help = true;
         } else if (arg == "--dump") {
             options.dump = true;
+        } else if (arg == "--locate") {
+            options.locate = true;
         } else if (arg == "--write") {
             if (++n == argc)
                 options.error = "--write needs a file name";
@@ -99,7 +104,7 @@ int RunVelmoraCheck(int argc, const char* const* argv, std::FILE* out, std::FILE
     }
     CStreamPrompter prompter(err);
     CVelmoraDoc doc(prompter);
-    const SFileResult read = ReadProgramFile(doc, options.file);
+    const SFileResult read = ReadProgramFileWith(doc, options.file, {options.locate});
     if (!read.ok && !read.incomplete) {
         std::fprintf(err, "velmora-check: %s\n", read.error.c_str());
         return 2;
@@ -116,7 +121,7 @@ int RunVelmoraCheck(int argc, const char* const* argv, std::FILE* out, std::FILE
             std::fprintf(err, "velmora-check: %s\n", written.error.c_str());
             return 2;
         }
-        for (const std::string& line : SaveWarningLines(written.changed))
+        for (const std::string& line : SaveWarningLines(written.changed, written.dropped))
             std::fprintf(err, "%s\n", line.c_str());
     }
     return read.rejected > 0 ? 1 : 0;

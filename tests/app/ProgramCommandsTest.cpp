@@ -88,18 +88,26 @@ TEST_F(ProgramCommandsTest, YesSavesUnderTheChosenNameAndClears)
     EXPECT_EQ(prompter.Asked().size(), 1u) << "a faithful save says nothing";
 }
 
-TEST_F(ProgramCommandsTest, ASaveThatWillNotReadBackTheSameNamesTheStatements)
+TEST_F(ProgramCommandsTest, ASaveThatWillNotReadBackTheSameAsksFirstAndCanBeCancelled)
 {
     doc.AppendInOrder(Statement(1));
     doc.AppendInOrder(std::make_unique<CProcess>(2, "G04", "P1", "", "", "", "", "", "", "", "", "", "", 0));
+    doc.AddDroppedLine({7, "G73U1W1R3"});
     doc.SetModifiedFlag(true);
+    files.Answer((dir / "dwell.txt").string());
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_FALSE(commands.SaveProgram());
+    EXPECT_FALSE(fs::exists(dir / "dwell.txt"));
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].text, "原文件第7行“G73U1W1R3”不是可保存的语句，保存后会丢失，请核对!\n"
+                                        "第2行语句保存后重新打开时会丢失，请核对!");
+    EXPECT_EQ(prompter.Asked()[0].icon, EPromptIcon::Warning);
+
     files.Answer((dir / "dwell.txt").string());
     EXPECT_TRUE(commands.SaveProgram());
     EXPECT_TRUE(fs::exists(dir / "dwell.txt"));
     EXPECT_FALSE(doc.IsModified());
-    ASSERT_EQ(prompter.Asked().size(), 1u);
-    EXPECT_EQ(prompter.Asked()[0].text, "第2行语句保存后重新打开时会丢失，请核对!");
-    EXPECT_EQ(prompter.Asked()[0].icon, EPromptIcon::Warning);
+    EXPECT_TRUE(doc.DroppedLines().empty()) << "the saved file no longer has them";
 }
 
 TEST_F(ProgramCommandsTest, FailedSaveIsReportedAndKeepsTheFlag)
@@ -143,6 +151,25 @@ TEST_F(ProgramCommandsTest, NewProgramNoEmptiesTellsTheViewsAndUsesTheTable)
     doc.RemoveView(&spy);
 }
 
+TEST_F(ProgramCommandsTest, ANewProgramIsUntitledAndNeverEmptiesAFileWithoutAsking)
+{
+    const fs::path old = dir / "old.txt";
+    std::ofstream(old) << "G00X1Z1\n";
+    doc.SetPathName(old.string());
+    shell.editorName = "gedit";
+    prompter.Answer(EPromptAnswer::No); // not the text editor
+    commands.NewProgram();
+    EXPECT_NE(prompter.Asked().back().text.find("gedit"), std::string::npos) << "names the editor that will start";
+    EXPECT_EQ(doc.GetTitle(), CVelmoraDoc::kDefaultTitle);
+    EXPECT_TRUE(doc.GetPathName().empty());
+
+    files.Answer(old.string());
+    prompter.Answer(EPromptAnswer::Cancel);
+    EXPECT_FALSE(commands.SaveProgram());
+    EXPECT_EQ(fs::file_size(old), 8u);
+    EXPECT_NE(prompter.Asked().back().text.find("old.txt"), std::string::npos);
+}
+
 TEST_F(ProgramCommandsTest, NewProgramWithTheTextEditor)
 {
     prompter.Answer(EPromptAnswer::Yes);
@@ -155,7 +182,7 @@ TEST_F(ProgramCommandsTest, NewProgramWithTheTextEditor)
     prompter.Answer(EPromptAnswer::Yes);
     commands.NewProgram();
     ASSERT_EQ(prompter.Asked().size(), 2u);
-    EXPECT_EQ(prompter.Asked()[1].text, "启动记事本程序出错！");
+    EXPECT_EQ(prompter.Asked()[1].text, "启动文本编辑器出错！");
     EXPECT_EQ(prompter.Asked()[1].caption, "错误");
     EXPECT_EQ(prompter.Asked()[1].icon, EPromptIcon::Stop);
 }

@@ -20,7 +20,7 @@ TEST(CodeTable, TextAndNumberFindTheSameRow)
         EXPECT_EQ(&CodeInfo(row.code), &row) << row.text;
     }
     EXPECT_EQ(FindCode("G71(1)").code, ECode::None);
-    EXPECT_EQ(FindCode('M', 6).code, ECode::None);
+    EXPECT_EQ(FindCode('M', 7).code, ECode::None);
 }
 
 TEST(CodeTable, EveryEditorEntryStandsForTheCodeItNames)

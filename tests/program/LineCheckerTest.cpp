@@ -32,10 +32,10 @@ const SCase kCases[] = {
     {"carried words fill a line without a code",
      "G00X100Z100\n\nX50\nG01Z-20F0.2\n",
      {"1 G00 X100 Z100", "2 G00 X50 Z100", "3 G01 X50 Z-20 F0.2"}, {}},
-    {"a comment anywhere drops the whole line without a number",
-     "G00X1Z1\nG00X2Z2 // rough\n// note\nG00X3Z3\n", {"1 G00 X1 Z1", "2 G00 X3 Z3"}, {}},
-    {"an illegal letter names the last statement made", "G00X1Z1\nN10G00X10Z0\nG00X2Z2\n",
-     {"1 G00 X1 Z1", "2 G00 X2 Z2"}, {"第1行出现出现非法字符，请纠正?"}},
+    {"a // comment ends the line it follows", "G00X1Z1\nG00X2Z2 // rough\n// note\nG00X3Z3\n",
+     {"1 G00 X1 Z1", "2 G00 X2 Z2", "3 G00 X3 Z3"}, {}},
+    {"an illegal letter names the file line and shows it", "G00X1Z1\n\nG00X10Z0Y5\nG00X2Z2\n",
+     {"1 G00 X1 Z1", "2 G00 X2 Z2"}, {"第3行出现出现非法字符，请纠正?\n“G00X10Z0Y5”"}},
     {"double-byte text vanishes", "G00X1Z1（粗车）\n", {"1 G00 X1 Z1"}, {}},
     {"the G number is read from two characters", "G1X10Z0F.1\n", {"1 G01 X10 Z0 F.1"}, {}},
     {"no code leaves a gap in the numbers", "X10Z0\nG00X1Z1\n", {"2 G00 X1 Z1"}, {"第1行无G/M指令，请纠正!"}},
@@ -64,10 +64,18 @@ const SCase kCases[] = {
     {"U and W do not stand for X and Z in a move", "G00U5W3\n", {},
      {"第1行G00代码无X续效指令，请纠正!"}},
     {"a line with G and M is an M statement with the G words", "G00X1Z2M05\n", {"1 M05 X1 Z2M05"}, {}},
-    {"an unknown M code repeats the carried move", "G00X1Z1\nM30\nG00X2Z2\n",
+    {"an unknown M code repeats the carried move", "G00X1Z1\nM07\nG00X2Z2\n",
      {"1 G00 X1 Z1", "2 G00 X1 Z1", "3 G00 X2 Z2"}, {}},
-    {"an unknown M code without a carried G and without words is passed over", "M30\nG00X2Z2\n",
+    {"an unknown M code without a carried G and without words is passed over", "M07\nG00X2Z2\n",
      {"1 G00 X2 Z2"}, {}},
+    {"M06 and M30 are statements of their own, not copies of the move", "G01X1Z1F1\nM06\nM30\n",
+     {"1 G01 X1 Z1 F1", "2 M06 X1 Z1 F1", "3 M30"}, {}},
+    {"numbers up to 99999.999 are taken, fractions of any length", "G01X099999.999Z-1.1234567F.1234567\n",
+     {"1 G01 X099999.999 Z-1.1234567 F.1234567"}, {}},
+    {"a textbook program reads as its bare twin", "%\nO0001 (SHAFT)\nN10 T0101;\nN20 G00 X100 Z100 (RAPID);\n"
+     "N30 G71(1)U2R1\n%\n", {"1 T0101", "2 G00 X100 Z100", "3 G71 U2 R1"}, {}},
+    {"full-width forms read as their ASCII twins", "G01X２0Z-30F0.2\nＧ００　Ｘ１００Ｚ１。５\n",
+     {"1 G01 X20 Z-30 F0.2", "2 G00 X100 Z1.5"}, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, CheckerCase, ::testing::ValuesIn(kCases));
@@ -104,7 +112,9 @@ TEST(CheckerMessages, EveryRuleReportsItsOwnText)
         {"G94X1Z1F1K1", "第1行G94代码出现K指令，请纠正!"},
         {"M04", "第1行M代码缺少S指令，请纠正!"},
         {"Z1", "第1行无G/M指令，请纠正!"},
-        {"G00X1Z1;", "第0行出现出现非法字符，请纠正?"},
+        {"G00X1Z1Y1", "第1行出现出现非法字符，请纠正?\n“G00X1Z1Y1”"},
+        {"G00X100000Z1", "第1行数值超出范围，请纠正!"},
+        {"G00X1Z-99999.9991", "第1行数值超出范围，请纠正!"},
     };
     for (const auto& rule : rules) {
         const SReadOutcome outcome = ReadText(rule.program);

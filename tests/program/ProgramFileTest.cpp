@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <streambuf>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -55,7 +56,7 @@ std::string Written(const std::string& program)
 
 TEST(WriteProgram, WritesCodesOnlyWhereTheReaderNeedsThem)
 {
-    EXPECT_EQ(Written("G00X100Z100\n\nX50\nG01Z-20F0.2\n"), "G00X100Z100\nX50Z100\nG01X50Z-20F0.2\n");
+    EXPECT_EQ(Written("G00X100Z100\n\nX50\nG01Z-20F0.2\n"), "G00X100Z100\n\nX50Z100\nG01X50Z-20F0.2\n");
 }
 
 TEST(WriteProgram, KeepsWhatThePlainLineFormatWouldLose)
@@ -169,7 +170,9 @@ TEST_F(ProgramFileTest, AFileThatCannotBeOpenedLeavesTheProgramAndSaysWhy)
 {
     Write(Path("a.txt"), "G00X1Z1\n");
     ReadProgramFile(doc, Path("a.txt"));
-    for (const std::string& path : {Path("missing.txt"), m_dir.string()}) {
+    // A FIFO named *.txt would block the read for ever: refused unopened.
+    ASSERT_EQ(::mkfifo(Path("fifo.txt").c_str(), 0600), 0);
+    for (const std::string& path : {Path("missing.txt"), m_dir.string(), Path("fifo.txt")}) {
         const SFileResult result = ReadProgramFile(doc, path);
         EXPECT_FALSE(result.ok);
         EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
@@ -180,16 +183,35 @@ TEST_F(ProgramFileTest, AFileThatCannotBeOpenedLeavesTheProgramAndSaysWhy)
 TEST_F(ProgramFileTest, BinaryAndHugeLinesAreReportedLineByLine)
 {
     std::string binary("G00X1Z1\n", 8);
-    binary += std::string("\0\x01\xff\xfeG01X2Z2F1\0\n", 16);
+    binary += std::string("\0\x01\xff\xfe G01X2Z2F1\0\n", 17);
     binary += "\x7f\x45\x4c\x46\n";
-    binary += "G00X" + std::string(10 << 20, '9') + "Z1\n";
+    binary += "G00X1." + std::string(10 << 20, '9') + "Z1\n";
     Write(Path("bin.txt"), binary);
     const SFileResult result = ReadProgramFile(doc, Path("bin.txt"));
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.rejected, 1); // the ELF magic's E and L
     ASSERT_EQ(doc.Statements().size(), 3u);
     EXPECT_EQ(Describe(*doc.Statements()[1]), "2 G01 X2 Z2 F1");
-    EXPECT_EQ(doc.Statements()[2]->Get(EWord::X).size(), (10u << 20) + 1);
+    EXPECT_EQ(doc.Statements()[2]->Get(EWord::X).size(), (10u << 20) + 3);
+}
+
+TEST_F(ProgramFileTest, ALineEndOrCharacterCutByTheReadBufferStaysWhole)
+{
+    // The reader takes 64 KiB at a time: the CR LF and the UTF-16 unit
+    // straddle that boundary.
+    const std::string padding = "//" + std::string((1 << 16) - 3, 'x');
+    Write(Path("crlf.txt"), padding + "\r\nG00X1Z1\r\n");
+    ReadProgramFile(doc, Path("crlf.txt"));
+    ASSERT_EQ(doc.Statements().size(), 1u);
+    EXPECT_EQ(WriteProgramText(doc).text, padding + "\nG00X1Z1\n") << "no blank line between";
+
+    std::string utf16 = "\xff\xfe";
+    for (char c : "//" + std::string((1 << 15) - 3, 'x') + "\nG00X1Z1\n")
+        utf16 += std::string{c, '\0'};
+    Write(Path("utf16.txt"), utf16.substr(0, utf16.size() - 2)); // without the string's own terminator
+    ReadProgramFile(doc, Path("utf16.txt"));
+    ASSERT_EQ(doc.Statements().size(), 1u);
+    EXPECT_EQ(Describe(*doc.Statements()[0]), "1 G00 X1 Z1");
 }
 
 TEST_F(ProgramFileTest, SaveReplacesTheFileWhole)

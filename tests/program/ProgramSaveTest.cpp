@@ -77,7 +77,7 @@ TEST_F(ProgramSave, AStatementLeftByARejectedLineReadsBackAsItself)
 {
     // The rejected M03 leaves its code carried, so the next line becomes an
     // M03 without an S, which no line with its code reads back as.
-    Read("G00X10Z10\nM03\nM30X5\nG00X1Z1\n");
+    Read("G00X10Z10\nM03\nM07X5\nG00X1Z1\n");
     const SProgramText saved = WriteProgramText(doc);
     EXPECT_TRUE(saved.changed.empty()) << saved.text;
     EXPECT_EQ(Reopened(saved.text).at(1).substr(0, 5), "2 M03");

@@ -6,14 +6,18 @@
 #include "program/ProgramFile.h"
 #include "program/StatementMeaning.h"
 
+#include "program/LineParts.h"
+
 #include <algorithm>
 #include <sstream>
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The statement of back that each line of text gave, or null: the checker
-// run line by line as the reader runs it tells which lines gave one.
+// The statement of back that each statement line of text gave, or null:
+// the checker run line by line as the reader runs it tells which lines gave
+// one. Lines the reader keeps as text (blank, comments) are not counted.
 inline std::vector<const CProcess*> StatementPerLine(const std::string& text, const CVelmoraDoc& back)
 {
     std::vector<const CProcess*> perLine;
@@ -23,7 +27,11 @@ inline std::vector<const CProcess*> StatementPerLine(const std::string& text, co
         std::string_view line(text.data() + begin, end - begin);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        const bool gave = CLineChecker::CheckQuietly(line, state) != nullptr;
+        SLineParts parts;
+        SplitLine(line, parts);
+        if (parts.mark || CleanedText(parts.statement).empty())
+            continue;
+        const bool gave = CLineChecker::CheckQuietly(parts.statement, state) != nullptr;
         perLine.push_back(gave && next < back.Statements().size() ? back.Statements()[next++].get() : nullptr);
     }
     return perLine;

@@ -89,6 +89,22 @@ TEST_F(VelmoraDocTest, DeleteRenumbersFollowersOnlyWhenAsked)
     EXPECT_TRUE(prompter.Asked().empty());
 }
 
+TEST_F(VelmoraDocTest, EditsKeepTheCommentsAndNumbersOfTheFile)
+{
+    Fill({10, 20, 30});
+    doc.Statements()[1]->SetLayout("// rough\n", "N20 ", " ; cut");
+    auto changed = Statement(20, "G00");
+    prompter.Answer(EPromptAnswer::Ok);
+    ASSERT_EQ(doc.ModifyStatement(changed), kDocModified);
+    EXPECT_EQ(doc.Statements()[1]->NumberWord(), "N20 ");
+    EXPECT_EQ(doc.Statements()[1]->LineEnd(), " ; cut");
+    doc.DeleteStatement(20, true, false);
+    EXPECT_EQ(doc.Statements()[1]->KeptBefore(), "// rough\n") << "the comment line stays in its place";
+    doc.DeleteStatement(30, true, false);
+    doc.DeleteStatement(10, true, false);
+    EXPECT_EQ(doc.TrailingText(), "// rough\n");
+}
+
 TEST_F(VelmoraDocTest, DeleteAsksAndReportsAMissingNumberEvenWhenSilent)
 {
     Fill({10, 20});

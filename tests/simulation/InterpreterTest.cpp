@@ -90,13 +90,25 @@ TEST(AuxiliaryStep, ProgramEndStopsTheSpindleAndMarksTheTrace)
     EXPECT_DOUBLE_EQ(m.sim->interp.spindle_s, 0.0);
 }
 
-TEST(ToolStep, SelectsTheStationOrHoldsTheRunOnAStationThatDoesNotExist)
+TEST(AuxiliaryStep, M30EndsTheProgramAsM02Does)
 {
     SMachine m;
-    m.StartFrom(30, 2, "T0202\nT0505\nG01 X10 Z0 F0.2\n");
-    EXPECT_EQ(m.Run(5), 5);
-    EXPECT_EQ(m.sim->interp.t_num, 2);
-    EXPECT_EQ(m.sim->interp.Current().tool, 5);
+    m.StartFrom(30, 2, "M03 S800\nM30\nG01 X10 Z-50 F0.2\n");
+    m.Run();
+    EXPECT_EQ(m.out.events.back(), "status M02  ");
+    EXPECT_FALSE(m.sim->interp.HasCurrent());
+    EXPECT_EQ(m.sim->workpiece.nn, 0) << "the move after the end is not cut";
+}
+
+TEST(ToolStep, SelectsTheStationOrStopsTheRunOnAStationThatDoesNotExist)
+{
+    SMachine m;
+    m.StartFrom(30, 2, "T0202\nT3\nT04\nT0505\nG01 X10 Z0 F0.2\n");
+    m.Run(5);
+    EXPECT_EQ(m.sim->interp.t_num, 4) << "a short T word is the station alone";
+    EXPECT_FALSE(m.sim->interp.HasCurrent());
+    ASSERT_EQ(m.out.warnings.size(), 1u);
+    EXPECT_EQ(m.out.warnings[0].kind, kWarnNoStation);
     EXPECT_EQ(m.sim->workpiece.nn, 0);
 }
 

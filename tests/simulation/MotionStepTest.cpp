@@ -205,6 +205,8 @@ TEST(NumberText, ReadsTheSameUnderADecimalCommaLocale)
     EXPECT_EQ(FixedText(-1.5, 3), "-1.500");
     EXPECT_EQ(FixedText(2.0, 6), "2.000000");
     EXPECT_EQ(FixedText(std::nan(""), 3), "nan");
+    EXPECT_EQ(FixedText(-0.0, 3), "0.000");
+    EXPECT_EQ(FixedText(-0.0004, 3), "0.000") << "what shows as zero shows no sign";
     std::setlocale(LC_NUMERIC, before.c_str());
     if (!german)
         GTEST_SKIP() << "no de_DE locale here; checked in the C locale only";
