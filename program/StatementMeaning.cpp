@@ -77,6 +77,11 @@ SPoint EndPointFrom(const CProcess& record, SPoint start)
     return CVelmoraDoc::EndPointFrom(record, start, {}); // a new statement's end is (0, 0)
 }
 
+SPoint TargetFrom(const CProcess& record, SPoint start)
+{
+    return CVelmoraDoc::TargetFrom(record, start, {});
+}
+
 bool SamePlace(SPoint a, SPoint b)
 {
     constexpr double kMillionth = 1e-6; // mm

@@ -48,6 +48,8 @@ std::string NormalWord(EWord word, std::string_view text);
 SStatementMeaning MeaningOf(const CProcess& record);
 
 // Where a statement that starts at start ends, as the document computes it
-// for a statement it has just been given.
+// for a statement it has just been given, and the point its words name
+// (the same but for a cycle, which returns to its start).
 SPoint EndPointFrom(const CProcess& record, SPoint start);
+SPoint TargetFrom(const CProcess& record, SPoint start);
 bool SamePlace(SPoint a, SPoint b);
