@@ -236,7 +236,12 @@ bool CProgramWriter::ReadsBackAs(const CProcess* back, const SWriting& statement
     if (!back)
         return false;
     const bool sameWords = back->SameWords(statement.record);
-    return (sameWords || MeaningOf(*back) == statement.Meaning()) && ReachesEnd(*back, statement, sameWords);
+    if (!sameWords) {
+        const SStatementMeaning meaning = MeaningOf(*back);
+        if (!(meaning == statement.Meaning()) || !statement.Meaning().ShownAgainBy(meaning))
+            return false;
+    }
+    return ReachesEnd(*back, statement, sameWords);
 }
 
 // Where the statement read back takes the tool from where the read-back
