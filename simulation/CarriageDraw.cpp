@@ -1,7 +1,11 @@
 // Saddle, cross slide, the four-station turret and its tools. They follow
 // the manual position and the trace; the turret swings to the chosen station.
+#include "editor/ToolLibrary.h"
 #include "simulation/GlText.h"
 #include "simulation/SceneParts.h"
+#include "simulation/ToolShapes.h"
+
+#include <charconv>
 
 
 namespace {
@@ -76,6 +80,44 @@ void TurretShape(const CQuadrics& quad)
     StationNumbers();
 }
 
+// The grooving tool's width as the tool library gives it.
+double GrooveWidth()
+{
+    const CToolLibrary library;
+    const std::string& text = library.Rows()[1][tool_library::kColumns - 1];
+    double width = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), width);
+    return width;
+}
+
+void CompileShape(GLuint& list, const SPanelGroup& shape)
+{
+    list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    DrawPanelGroup(shape);
+    glEndList();
+}
+
+void TipMarker()
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glPointSize(5.0f);
+    glColor3f(0.0f, 1.0f, 0.0f);
+    glBegin(GL_POINTS);
+    glVertex3d(tool_shape::kTipX, 0.0, 0.0);
+    glEnd();
+    glPopAttrib();
+}
+
+int CuttingStation(int t_num)
+{
+    return t_num == 2 || t_num == 3 ? t_num - 1 : 0;
+}
+
 void ApplyIndexing(const STurretPose& pose)
 {
     glTranslated(0.0, pose.lift, 0.0);
@@ -107,7 +149,9 @@ void CompileCarriageLists(SSceneLists& lists, const CQuadrics& quad)
     Compile(lists.turret, TurretShape, quad);
     Compile(lists.saddle, [](const CQuadrics&) { DrawPanelGroup(SaddlePanels()); }, quad);
     Compile(lists.crossSlide, [](const CQuadrics&) { DrawPanelGroup(CrossSlidePanels()); }, quad);
-    Compile(lists.tool, [](const CQuadrics&) { DrawPanelGroup(ToolPanels()); }, quad);
+    CompileShape(lists.tool, TurningToolShape());
+    CompileShape(lists.groovingTool, GroovingToolShape(GrooveWidth()));
+    CompileShape(lists.threadingTool, ThreadingToolShape());
 }
 
 void DrawCarriage(const SDrawContext& ctx)
@@ -152,7 +196,10 @@ void DrawTurretTools(const SDrawContext& ctx)
         glPushMatrix();
         glRotated(kBlocks[station].turn, 0.0, 1.0, 0.0);
         glTranslated(kBlocks[station].along, 0.0, -90.0);
-        glCallList(ctx.lists.tool);
+        const GLuint shapes[3] = {ctx.lists.tool, ctx.lists.groovingTool, ctx.lists.threadingTool};
+        glCallList(shapes[station]);
+        if (ctx.markToolTip && station == CuttingStation(ctx.sim.interp.t_num))
+            TipMarker();
         glPopMatrix();
     }
     glPopMatrix();

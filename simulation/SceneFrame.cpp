@@ -254,7 +254,11 @@ double DoorFrame(CSceneSwitches& switches)
 
 SBedPoint ToolTipWorld(const CSimulation& sim, const CPanelState& panel)
 {
-    const SCarriageOffset offset = CarriageOffset(sim, panel);
+    return ToolTipOfCarriage(CarriageOffset(sim, panel));
+}
+
+SBedPoint ToolTipOfCarriage(const SCarriageOffset& offset)
+{
     return {scene::kModelledTipX + scene::kCarriageShiftX + offset.dx,
             scene::kModelledTipZ + scene::kCarriageShiftZ + offset.dz};
 }
@@ -299,7 +303,9 @@ SFramePose AdvanceFrame(CMachine& machine, CSimulationOutput& out)
     pose.jaws = JawFrame(sim, panel);
     pose.workpieceSpin = WorkpieceSpinFrame(sim, panel);
     StepSimulation(sim, panel, out);
-    pose.chipsFlying = sim.interp.sim_running && ToolIsCutting(sim);
+    // A run that has ended, with M02 or without, or was stopped, cuts no more.
+    pose.chipsFlying = sim.interp.sim_running && sim.interp.node_cur != nullptr
+                       && ToolIsCutting(sim);
     if (pose.chipsFlying)
         pose.chipAngle = ChipsFrame(sim);
     else

@@ -44,7 +44,7 @@ TEST_F(MainFrameTest, StartsWithTheDocumentTitleMenusToolbarAndStatusBar)
     EXPECT_EQ(popups[8]->text(), "辅助功能");
     auto* toolBar = frame->findChild<QToolBar*>("mainToolBar");
     ASSERT_TRUE(toolBar);
-    EXPECT_EQ(toolBar->actions().size(), 15);
+    EXPECT_EQ(toolBar->actions().size(), 20);
     EXPECT_TRUE(toolBar->actions()[3]->isSeparator());
     EXPECT_EQ(toolBar->actions()[10]->data().toInt(), 32787);
     EXPECT_EQ(toolBar->iconSize(), QSize(29, 26));

@@ -107,7 +107,7 @@ TEST_F(SceneRenderTest, HiddenModeDropsTheMachineButKeepsChuckAndWorkpiece)
 
 TEST_F(SceneRenderTest, ClosedDoorCoversWhatTheOpenDoorShows)
 {
-    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    const SVec3 doorPanel{600.0, 425.0, 420.0};
     const QColor shut = At(Frame(), doorPanel);
     OpenDoor();
     const QColor open = At(Frame(), doorPanel);
@@ -242,7 +242,7 @@ TEST_F(SceneRenderTest, NameplateIsLetteredInOrange)
 
 TEST_F(SceneRenderTest, DoorIsLeftOutInTransparentMode)
 {
-    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    const SVec3 doorPanel{600.0, 425.0, 420.0};
     sim.switches.renderMode = ERenderMode::Transparent;
     const QColor c = At(Frame(), doorPanel);
     EXPECT_LT(c.blue(), c.red() + 40);

@@ -63,7 +63,7 @@ TEST_F(SceneFrameTest, DoorSettlesShutAtTwentyAndOpenAtMinus480)
     EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -460.0);
     Frames(10);
     EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -480.0);
-    EXPECT_DOUBLE_EQ(DoorFrame(sim.switches), 180.0);
+    EXPECT_DOUBLE_EQ(DoorFrame(sim.switches), scene::kDoorBaseX - 480.0);
 }
 
 TEST_F(SceneFrameTest, RunningSpindleTurnsBySpeed)
@@ -243,6 +243,17 @@ TEST_F(SceneFrameTest, ChipsStartAgainWhenTheCutPauses)
     ChipsFrame(sim);
     sim.interp.cur_x = 30.0;
     Frames(1);
+    EXPECT_DOUBLE_EQ(sim.anim.chips[0].t, 0.0);
+}
+
+TEST_F(SceneFrameTest, ChipsStopWhenTheProgramHasNothingLeftToRun)
+{
+    Running();
+    sim.workpiece.profile_r[0] = 20.0;
+    sim.interp.cur_x = 10.0; // left standing in the material
+    sim.interp.node_cur = nullptr;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(AdvanceFrame(*machine, out).chipsFlying);
     EXPECT_DOUBLE_EQ(sim.anim.chips[0].t, 0.0);
 }
 
