@@ -284,6 +284,15 @@ TEST_F(MainFrameTest, HelpOpensTheInstalledPage)
     EXPECT_TRUE(QString::fromStdString(shell.opened[0]).endsWith("help/机床操作说明.htm"));
 }
 
+TEST_F(MainFrameTest, HelpWithoutABrowserNamesThePage)
+{
+    shell.openSucceeds = false;
+    frame->routeCommand(32801);
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_NE(prompter.Asked()[0].text.find("无法打开操作说明"), std::string::npos);
+    EXPECT_NE(prompter.Asked()[0].text.find("help/机床操作说明.htm"), std::string::npos);
+}
+
 TEST_F(MainFrameTest, ProgramPopupSendsItsCommandsToTheFrame)
 {
     std::unique_ptr<QMenu> menu(frame->createProgramPopupMenu(nullptr));
