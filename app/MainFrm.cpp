@@ -46,6 +46,7 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
     buildStatusBar();
     buildPanes(panes);
     bindHandlers();
+    buildPartDrawing();
     for (auto& [id, make] : DefaultFrameDialogs())
         setDialogFactory(id, std::move(make));
     loadRecentFiles();
