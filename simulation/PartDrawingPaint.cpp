@@ -58,8 +58,11 @@ void PaintSection(QPainter& p, const CPartDrawingScale& s, const SPartProfile& p
     p.drawPolyline(shape);
 }
 
-void PaintOverlays(QPainter& p, const CPartDrawingScale& s, const SPartDrawingContent& c)
+void PaintOverlays(QPainter& p, const QRectF& area, const CPartDrawingScale& s,
+                   const SPartDrawingContent& c)
 {
+    // The program's moves through the air may reach far beyond the part.
+    p.setClipRect(area);
     const SPartProfile& part = c.part;
     if (c.showStock) {
         p.setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
@@ -147,7 +150,8 @@ void PaintPartDrawing(QPainter& painter, const QRectF& area, const SPartDrawingC
     painter.fillRect(area, Qt::white);
     const CPartDrawingScale scale(content.part, area);
     PaintSection(painter, scale, content.part);
-    PaintOverlays(painter, scale, content);
+    PaintOverlays(painter, area, scale, content);
+    painter.setClipping(false);
     PaintDimensions(painter, scale, content.part);
     PaintTitleBlock(painter, area, content);
     painter.restore();
