@@ -53,7 +53,6 @@ struct FrameLayoutTest : ::testing::Test, FrameFixture {
     // what the window shows, not what the view would draw if asked.
     double LitShare()
     {
-        Settle();
         const QPoint at = View()->mapTo(frame.get(), QPoint(0, 0));
         const QImage image = QGuiApplication::primaryScreen()
                                  ->grabWindow(frame->winId(), at.x(), at.y(), View()->width(),
@@ -78,8 +77,11 @@ TEST_F(FrameLayoutTest, NoLayoutSequenceLeavesTheViewBlack)
                             Cmd::ViewSwitch, Cmd::ViewSwitch};
     for (int id : sequence) {
         frame->routeCommand(id);
+        // A busy machine may take a while to show the new layout; a pane
+        // that stays black stays black however long it is given.
         if (View()->width() > 50) {
-            EXPECT_GT(LitShare(), 0.3) << "after command " << id;
+            EXPECT_TRUE(QTest::qWaitFor([this] { return LitShare() > 0.3; }, 3000))
+                << "after command " << id;
         }
     }
 }
