@@ -1,11 +1,9 @@
 // Saddle, cross slide, the four-station turret and its tools. They follow
 // the manual position and the trace; the turret swings to the chosen station.
-#include "editor/ToolLibrary.h"
 #include "simulation/GlText.h"
 #include "simulation/SceneParts.h"
 #include "simulation/ToolShapes.h"
 
-#include <charconv>
 
 
 namespace {
@@ -80,16 +78,6 @@ void TurretShape(const CQuadrics& quad)
     StationNumbers();
 }
 
-// The grooving tool's width as the tool library gives it.
-double GrooveWidth()
-{
-    const CToolLibrary library;
-    const std::string& text = library.Rows()[1][tool_library::kColumns - 1];
-    double width = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), width);
-    return width;
-}
-
 void CompileShape(GLuint& list, const SPanelGroup& shape)
 {
     list = glGenLists(1);
@@ -150,7 +138,7 @@ void CompileCarriageLists(SSceneLists& lists, const CQuadrics& quad)
     Compile(lists.saddle, [](const CQuadrics&) { DrawPanelGroup(SaddlePanels()); }, quad);
     Compile(lists.crossSlide, [](const CQuadrics&) { DrawPanelGroup(CrossSlidePanels()); }, quad);
     CompileShape(lists.tool, TurningToolShape());
-    CompileShape(lists.groovingTool, GroovingToolShape(GrooveWidth()));
+    CompileShape(lists.groovingTool, GroovingToolShape(GroovingToolWidth()));
     CompileShape(lists.threadingTool, ThreadingToolShape());
 }
 

@@ -72,6 +72,10 @@ double WorkpieceSpinFrame(CSimulation& sim, const CPanelState& panel);
 // The chuck body only reads the angle the jaws and workpiece have left.
 double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel);
 
+// The grooving tool (station 2) cuts every slice under its blade, which
+// runs from the tool's point towards the free end.
+void CutUnderBlade(CSimulation& sim);
+
 // True when the tool is about to cut into material this frame.
 bool ToolIsCutting(const CSimulation& sim);
 // The chips' part of a frame: flies them while the tool cuts; returns the

@@ -1,6 +1,9 @@
 #include "simulation/ToolShapes.h"
 
+#include "editor/ToolLibrary.h"
+
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -59,6 +62,15 @@ SPanelGroup WithShank()
 }
 
 } // namespace
+
+double GroovingToolWidth()
+{
+    const CToolLibrary library;
+    const std::string& text = library.Rows()[1][tool_library::kColumns - 1];
+    double width = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), width);
+    return width;
+}
 
 SPanelGroup TurningToolShape()
 {

@@ -8,6 +8,9 @@ namespace tool_shape {
 inline constexpr double kTipX = -9.0;
 }
 
+// The grooving tool's width as the tool library gives it, in mm.
+double GroovingToolWidth();
+
 SPanelGroup TurningToolShape();
 // A blade of the groove's width, running from the cutting point towards +x.
 SPanelGroup GroovingToolShape(double width);
