@@ -250,7 +250,7 @@ void DrawCoolant(const SDrawContext& ctx)
                                                + ctx.pose.droplets[i] / 5.0, 1.0);
             glPushMatrix();
             glTranslated(std::sin(i * 2.4) * 2.0, std::cos(i * 2.4) * 2.0, along * jet);
-            glScaled(1.6, 1.6, 1.6);
+            glScaled(2.5, 2.5, 2.5);
             glCallList(ctx.lists.droplet);
             glPopMatrix();
         }
