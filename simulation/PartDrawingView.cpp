@@ -2,6 +2,7 @@
 
 #include "simulation/Machine.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,10 +25,23 @@ CPartDrawingView::CPartDrawingView(const CMachine& machine, QWidget* parent)
 {
     setObjectName(QStringLiteral("partDrawing"));
     setMinimumSize(240, 160);
+    // The overlays are switched from the pane's own context menu.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddOverlaySwitch(QStringLiteral("显示编程轮廓"), &CPartDrawingView::SetShowProgrammed);
+    AddOverlaySwitch(QStringLiteral("显示毛坯"), &CPartDrawingView::SetShowStock);
     m_refresh.setObjectName(QStringLiteral("partDrawingClock"));
     connect(&m_refresh, &QTimer::timeout, this, &CPartDrawingView::Refresh);
     m_refresh.start(kRefreshMs);
     Refresh();
+}
+
+void CPartDrawingView::AddOverlaySwitch(const QString& text, void (CPartDrawingView::*set)(bool))
+{
+    auto* action = new QAction(text, this);
+    action->setCheckable(true);
+    action->setChecked(true);
+    connect(action, &QAction::toggled, this, [this, set](bool on) { (this->*set)(on); });
+    addAction(action);
 }
 
 SPartDrawingContent CPartDrawingView::Content() const { return m_content; }

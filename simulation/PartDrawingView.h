@@ -32,6 +32,7 @@ protected:
 
 private:
     QRectF DrawingArea() const;
+    void AddOverlaySwitch(const QString& text, void (CPartDrawingView::*set)(bool));
 
     const CMachine& m_machine;
     SPartDrawingContent m_content;

@@ -4,6 +4,7 @@
 #include "common/CommandTable.h"
 #include "simulation/PartDrawingView.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QFile>
 #include <QImage>
@@ -52,6 +53,16 @@ TEST_F(PartDrawingTest, CommandShowsTheDockAndHidesItAgain)
     EXPECT_TRUE(frame->partDrawingDock()->isVisible());
     frame->routeCommand(Cmd::PartDrawing);
     EXPECT_FALSE(frame->partDrawingDock()->isVisible());
+}
+
+TEST_F(PartDrawingTest, ContextMenuSwitchesTheOverlaysOff)
+{
+    const QList<QAction*> switches = View().actions();
+    ASSERT_EQ(switches.size(), 2);
+    switches[0]->setChecked(false);
+    switches[1]->setChecked(false);
+    EXPECT_FALSE(View().Content().showProgrammed);
+    EXPECT_FALSE(View().Content().showStock);
 }
 
 TEST_F(PartDrawingTest, ClickOnAStepReadsItsDiameterAndTwoCornersMeasure)
