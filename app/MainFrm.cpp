@@ -46,6 +46,7 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
     buildStatusBar();
     buildPanes(panes);
     bindHandlers();
+    buildPartDrawing();
     for (auto& [id, make] : DefaultFrameDialogs())
         setDialogFactory(id, std::move(make));
     loadRecentFiles();
@@ -212,6 +213,10 @@ void CMainFrame::applyLayout(const TPaneLayout& layout)
     // The splitter keeps its bars even beside a hidden pane.
     const int bars = (m_splitter->count() - 1) * m_splitter->handleWidth();
     TPaneWidths widths = PaneLayouts::Widths(layout, m_splitter->width() - bars, 0);
+    // A pane squeezed to no width is hidden instead: the 3D view, once given
+    // no width, would stay black on the screen when it got its width back.
+    for (int column = 0; column < 3; ++column)
+        m_panes[column]->setVisible(widths[column] > 0);
     m_splitter->setSizes({widths[0], widths[1], widths[2]});
 }
 
@@ -312,10 +317,14 @@ void CMainFrame::viewSwitch()
 
 void CMainFrame::openHelp()
 {
-    // A missing page is not reported; the menu entry simply does nothing.
+    // Without a browser the entry would seem dead; the path lets the user
+    // open the page by other means.
     std::string page = m_services.paths.Find(kHelpPage);
-    if (!page.empty())
-        m_services.shell.OpenDocument(page);
+    if (!page.empty() && m_services.shell.OpenDocument(page))
+        return;
+    const std::string shown = page.empty() ? std::string(kHelpPage) : page;
+    m_services.prompter.Tell("无法打开操作说明，请用浏览器打开文件:\n" + shown,
+                             EPromptIcon::Information);
 }
 
 void CMainFrame::stepPane(int step)

@@ -53,9 +53,22 @@ using TDialogFactory = std::function<std::unique_ptr<QDialog>(QWidget* parent)>;
 // setting), by command number.
 std::map<int, TDialogFactory> DefaultFrameDialogs();
 
+class CPartDrawingView;
+class QDockWidget;
+class QPrinter;
+struct SPartDrawingContent;
+
 class CMainFrame : public QMainWindow, public CCommandTarget {
     Q_OBJECT
 public:
+    // Runs the print dialog on a printer; false when cancelled. Tests
+    // replace it, so that no box waits for an answer.
+    using TPrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    static TPrintDialog DefaultPrintDialog();
+    void setPrintDialog(TPrintDialog run) { m_printDialog = std::move(run); }
+    CPartDrawingView* partDrawing() const { return m_partDrawing; }
+    QDockWidget* partDrawingDock() const { return m_drawingDock; }
+
     static constexpr int kStatusPanes = 5;
 
     CMainFrame(const SFrameServices& services, CCommandTarget* application = nullptr,
@@ -117,6 +130,11 @@ private:
     void buildAccelerators();
     void buildStatusBar();
     void buildPanes(const SPaneFactories& panes);
+    void buildPartDrawing();
+    SPartDrawingContent drawingContent(bool titled) const;
+    void exportDrawing();
+    void printDrawing();
+    void exportPicture();
     void bindHandlers();
     QAction* makeAction(int id, const QString& text);
     CCommandTarget* targetFor(int id) const;
@@ -143,6 +161,9 @@ private:
     CCommandTarget* m_application;
     CRecentFiles m_recent;
     QSplitter* m_splitter = nullptr;
+    CPartDrawingView* m_partDrawing = nullptr;
+    QDockWidget* m_drawingDock = nullptr;
+    TPrintDialog m_printDialog;
     QWidget* m_panes[3] = {};
     QWidget* m_activePane = nullptr;
     QToolBar* m_toolBar = nullptr;

@@ -27,7 +27,9 @@ TPaneLayout NewProgram(int frameWidth)
 
 TPaneLayout Initial(int clientWidth)
 {
-    return {{{clientWidth / 3, 0}, {clientWidth / 3, 0}, {clientWidth / 2, 0}}};
+    // The editor keeps its third; the 3D view takes more than the panel,
+    // whose cabinet scales down to what is left.
+    return {{{clientWidth * 41 / 100, 0}, {clientWidth / 3, 0}, {clientWidth, 0}}};
 }
 
 TPaneWidths Widths(const TPaneLayout& layout, int total, int gap)

@@ -21,7 +21,8 @@ TPaneLayout BuiltInEditor();
 TPaneLayout StartMachining();
 // New program edited in the table: from the frame's width.
 TPaneLayout NewProgram(int frameWidth);
-// First layout: thirds of the client width, the panel half of it.
+// First layout: the 3D view 41 % of the client width, the editor a third,
+// the panel the rest.
 TPaneLayout Initial(int clientWidth);
 
 // Widths from a layout: a column whose ideal is below its minimum is hidden,

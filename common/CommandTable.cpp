@@ -7,6 +7,8 @@ namespace {
 const SMenuEntry kFile[] = {
     {"新建(&N)\tCtrl+N", Cmd::FileNew},   {"打开(&O)...\tCtrl+O", Cmd::Open},
     {"保存(&S)\tCtrl+S", Cmd::Save},      {"另存为(&A)...", Cmd::FileSaveAs},
+    {},                                   {"导出图片(&I)...", Cmd::ExportPicture},
+    {"导出零件图(&D)...", Cmd::ExportDrawing}, {"打印零件图(&G)...", Cmd::PrintDrawing},
     {},                                   {"打印(&P)...\tCtrl+P", Cmd::Print},
     {"打印预览(&V)", Cmd::PrintPreview}, {"打印设置(&R)...", Cmd::PrintSetup},
     {},                                   {"最近文件", Cmd::RecentFirst},
@@ -30,7 +32,10 @@ const SMenuEntry kViewOps[] = {
     {"缩放(&S)", Cmd::Zoom},             {},
     {"线框模型(&W)", Cmd::Wireframe},    {"实体模型(&F)", Cmd::Solid},
     {"透明模型(&T)", Cmd::Transparent},  {"隐藏模型(&H)", Cmd::HideModel},
+    {},                                  {"复位视图(&O)", Cmd::ResetView},
+    {"看工件(&K)", Cmd::LookAtWork},     {"正视(&Z)", Cmd::FrontView},
     {},                                  {"视图切换(&C)", Cmd::ViewSwitch},
+    {"零件图(&D)", Cmd::PartDrawing},
 };
 const SMenuEntry kStock[] = {
     {"毛坯尺寸设置", Cmd::StockSize},
@@ -70,7 +75,8 @@ const int kToolBar[] = {
     Cmd::Rotate,      Cmd::Pan,          Cmd::Zoom,       kSeparator,
     Cmd::Wireframe,   Cmd::Solid,        Cmd::Transparent, Cmd::HideModel,
     Cmd::ReleaseStock, Cmd::ClampStock,  Cmd::ToolSetting, Cmd::Door,
-    Cmd::Simulate,    Cmd::ToolPath,     Cmd::ViewSwitch,
+    Cmd::Simulate,    Cmd::ToolPath,     Cmd::ViewSwitch, kSeparator,
+    Cmd::ResetView,   Cmd::LookAtWork,   Cmd::FrontView,  Cmd::PartDrawing,
 };
 
 const SAccelerator kAccelerators[] = {
@@ -86,6 +92,10 @@ const SPrompt kPrompts[] = {
     {Cmd::Wireframe, "线框模型"}, {Cmd::Solid, "实体模型"},    {Cmd::Simulate, "开始仿真"},
     {Cmd::ToolPath, "刀轨显示"}, {Cmd::ClampStock, "加紧工件"}, {Cmd::ReleaseStock, "松开工件"},
     {Cmd::Door, "车门开关"},     {Cmd::ViewSwitch, "视图切换"},
+    {Cmd::ResetView, "回到开始时的视图"}, {Cmd::LookAtWork, "工件和刀具充满视图"},
+    {Cmd::FrontView, "从正面看工件"}, {Cmd::PartDrawing, "显示零件图"},
+    {Cmd::ExportPicture, "把三维视图存为图片"}, {Cmd::ExportDrawing, "把零件图存为SVG或PDF文件"},
+    {Cmd::PrintDrawing, "打印零件图"},
 };
 
 } // namespace

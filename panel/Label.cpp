@@ -1,5 +1,7 @@
 #include "panel/Label.h"
 
+#include <algorithm>
+
 #include "platform/Shell.h"
 
 #include <QApplication>
@@ -52,13 +54,20 @@ void CLabel::RebuildFont()
     QFont font = QApplication::font();
     if (!m_fontDesc.face.empty())
         font.setFamily(QString::fromStdString(m_fontDesc.face));
-    if (m_fontDesc.pointSize > 0)
-        font.setPointSize(m_fontDesc.pointSize);
+    const double points = m_fontDesc.pointSize > 0 ? m_fontDesc.pointSize : font.pointSizeF();
+    if (points > 0)
+        font.setPointSizeF(std::max(1.0, points * m_fontScale));
     font.setWeight(static_cast<QFont::Weight>(m_fontDesc.weight));
     font.setItalic(m_fontDesc.italic);
     font.setUnderline(m_fontDesc.underline);
     m_font = font;
     Redraw();
+}
+
+void CLabel::SetFontScale(double scale)
+{
+    m_fontScale = scale;
+    RebuildFont();
 }
 
 CLabel& CLabel::SetBkColor(const QColor& colour)

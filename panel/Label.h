@@ -41,6 +41,9 @@ public:
     virtual CLabel& SetRotationAngle(int degrees, bool rotated);
     virtual CLabel& SetText3DHiliteColor(const QColor& colour);
 
+    // The panel drawn smaller or larger than its artwork scales its text too.
+    void SetFontScale(double scale);
+
     // The static control's placement styles (ELabelStyle bits).
     void SetLabelStyle(unsigned style);
     // What opens a link label's text; without one a link click does nothing.
@@ -82,4 +85,5 @@ private:
     std::optional<QCursor> m_linkCursor;
     CShell* m_shell = nullptr;
     QTimer m_flashTimer;
+    double m_fontScale = 1.0;
 };

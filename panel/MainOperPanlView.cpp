@@ -9,7 +9,11 @@
 #include <QMap>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,6 +34,8 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), QColor(0xb8, 0xbc, 0xc2));
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(width() / double(panel_layout::kWidth), height() / double(panel_layout::kHeight));
         p.drawPixmap(panel_layout::kUpperArt.left, panel_layout::kUpperArt.top, m_upper);
         p.drawPixmap(panel_layout::kLowerArt.left, panel_layout::kLowerArt.top, m_lower);
     }
@@ -93,6 +99,38 @@ CMainOperPanlView::CMainOperPanlView(std::unique_ptr<CPanelHost> host, CPanelSta
 }
 
 CMainOperPanlView::~CMainOperPanlView() { m_clockTimer.stop(); }
+
+void CMainOperPanlView::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    // The whole cabinet in the pane, its proportions kept; never so small
+    // that the keys cannot be hit, nor larger than its artwork.
+    constexpr double kSmallest = 0.4, kLargest = 1.0;
+    const double fit = std::min(event->size().width() / double(panel_layout::kWidth),
+                                event->size().height() / double(panel_layout::kHeight));
+    ScaleCabinet(std::clamp(fit, kSmallest, kLargest));
+}
+
+void CMainOperPanlView::ScaleCabinet(double scale)
+{
+    if (std::abs(scale - m_scale) < 1e-3)
+        return;
+    m_scale = scale;
+    QWidget* cabinet = widget();
+    cabinet->setFixedSize(int(panel_layout::kWidth * scale), int(panel_layout::kHeight * scale));
+    for (QWidget* part : cabinet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!part->property("artworkRect").isValid())
+            part->setProperty("artworkRect", part->geometry());
+        const QRect r = part->property("artworkRect").toRect();
+        const QRect scaled(QPoint(int(std::lround(r.left() * scale)), int(std::lround(r.top() * scale))),
+                           QPoint(int(std::lround((r.right() + 1) * scale)) - 1,
+                                  int(std::lround((r.bottom() + 1) * scale)) - 1));
+        part->setFixedSize(scaled.size());
+        part->move(scaled.topLeft());
+        if (auto* label = qobject_cast<CLabel*>(part))
+            label->SetFontScale(scale);
+    }
+}
 
 CLabel* CMainOperPanlView::MakeDisplay(int id, const SPixRect& rect)
 {

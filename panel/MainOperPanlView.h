@@ -53,12 +53,17 @@ public:
     QWidget* Cabinet() const { return widget(); }
     CPanelKeyButton* Key(int id) const;
 
+    // How much smaller than its artwork the cabinet is drawn to fit its pane.
+    double Scale() const { return m_scale; }
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     CLabel* MakeDisplay(int id, const SPixRect& rect);
     void CreateKeys();
+    void ScaleCabinet(double scale);
 
     std::unique_ptr<CPanelHost> m_ownedHost;
     CPanelState& m_state;
@@ -68,6 +73,7 @@ private:
     CLabel* m_clockLabel = nullptr;
     CLabel* m_xLabel = nullptr;
     CLabel* m_zLabel = nullptr;
+    double m_scale = 1.0;
     QTimer m_clockTimer;
     QPointer<QMenu> m_menu;
 };

@@ -13,5 +13,6 @@ CPanelKeyButton::CPanelKeyButton(int id, const QPixmap& up, const QPixmap& down,
 void CPanelKeyButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, isDown() ? m_down : m_up);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), isDown() ? m_down : m_up);
 }

@@ -101,3 +101,14 @@ std::optional<std::string> CQtFileChooser::ChooseSave(const std::string& folder,
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
+
+std::optional<std::string> CQtFileChooser::ChooseExport(const std::string& name,
+                                                        const std::string& filter)
+{
+    QFileDialog dialog(Parent(), QString(), QDir::currentPath(), QString::fromStdString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QString::fromStdString(name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}

@@ -66,6 +66,8 @@ public:
     explicit CQtFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
     std::optional<std::string> ChooseOpen() override;
     std::optional<std::string> ChooseSave(const std::string& folder, const std::string& name) override;
+    std::optional<std::string> ChooseExport(const std::string& name,
+                                            const std::string& filter) override;
 
 private:
     QWidget* Parent() const;

@@ -10,7 +10,7 @@ packages=(
   # Qt 6: widgets, OpenGL widgets, multimedia, translations, Designer forms
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n qt6-l10n-tools
-  libqt6svg6 qt6-qpa-plugins qt6-wayland
+  libqt6svg6 qt6-svg-dev qt6-qpa-plugins qt6-wayland
   # sound back end for Qt Multimedia
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # OpenGL, GLU, freeglut, Mesa and a virtual display for rendering tests

@@ -102,45 +102,31 @@ void TailstockShape(const CQuadrics& quad)
     glPopMatrix();
 }
 
-void HoseSegment(const CQuadrics& quad)
+// The nozzle is clamped to the turret behind and above the tool, so that it
+// rides with the tool and its stream always lands on the cut.
+constexpr double kNozzleBack = 45.0;  // across the bed, behind the tip
+constexpr double kNozzleUp = 60.0;    // above the spindle axis
+constexpr double kNozzleLength = 60.0;
+
+double NozzleReach()
 {
-    quad.Cylinder(10.0, 10.0, 10.0);
-    glTranslated(0.0, 0.0, 10.0);
-    quad.Cylinder(10.0, 4.0, 10.0);
-    glTranslated(0.0, 0.0, -10.0);
+    return std::hypot(kNozzleBack, kNozzleUp);
 }
 
 void HoseShape(const CQuadrics& quad)
 {
-    glPushMatrix();
-    glTranslated(300.0, 760.0, 60.0);
-    glRotated(90.0, 0.0, 1.0, 0.0);
-    SetDiffuse(0.5f, 0.1f, 0.9f);
-    quad.Cylinder(10.0, 10.0, 40.0);
-    glTranslated(0.0, 0.0, 40.0);
-    quad.Disk(0.0, 15.0);
-    quad.Cylinder(15.0, 15.0, 60.0);
-    glTranslated(0.0, 0.0, 60.0);
-    quad.Disk(0.0, 15.0);
+    // Drawn from the tip's point of view: pointing down its own +z at the tip.
     SetDiffuse(1.0f, 0.8f, 0.2f);
-    // Straight out of the fitting, then bending down towards the chuck.
-    for (int i = 0; i < 16; ++i) {
-        HoseSegment(quad);
-        glTranslated(0.0, 0.0, 5.0);
-        if (i >= 6 && i < 12) {
-            glRotated(10.0, 1.0, 0.0, 0.0);
-            glRotated(-5.0, 0.0, 1.0, 0.0);
-        } else if (i >= 12) {
-            glRotated(5.0, 1.0, 0.0, 0.0);
-            glRotated(-15.0, 0.0, 1.0, 0.0);
-        }
+    glPushMatrix();
+    glTranslated(0.0, 0.0, -kNozzleLength);
+    for (int i = 0; i < 3; ++i) {
+        quad.Cylinder(9.0, 9.0, 10.0);
+        glTranslated(0.0, 0.0, 10.0);
     }
     SetDiffuse(0.7f, 0.8f, 0.9f);
-    quad.Cylinder(12.0, 12.0, 10.0);
+    quad.Cylinder(9.0, 6.0, 10.0);
     glTranslated(0.0, 0.0, 10.0);
-    quad.Cylinder(12.0, 8.0, 5.0);
-    glTranslated(0.0, 0.0, 5.0);
-    quad.Cylinder(8.0, 4.0, 30.0);
+    quad.Cylinder(6.0, 3.0, kNozzleLength - 40.0);
     glPopMatrix();
 }
 
@@ -180,7 +166,8 @@ void WindowShape(const CQuadrics&)
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    // Lightly tinted: the cut behind the shut door keeps its colours.
+    glColor4f(0.8f, 0.9f, 1.0f, 0.12f);
     for (const SDoorFace& face : DoorWindowFaces())
         DoorFace(face);
     glDisable(GL_BLEND);
@@ -237,35 +224,38 @@ void DrawTailstock(const SDrawContext& ctx)
     glPopMatrix();
 }
 
+// Turns the local +z from the nozzle's mouth towards the tool tip.
+void AimAtTip(const SDrawContext& ctx)
+{
+    const SBedPoint tip = ToolTipOfCarriage(ctx.pose.carriage);
+    glTranslated(tip.x, scene::kAxisY + kNozzleUp, tip.z + kNozzleBack);
+    glRotated(180.0 - std::atan2(kNozzleUp, kNozzleBack) * 180.0 / std::numbers::pi, 1.0, 0.0,
+              0.0);
+}
+
 void DrawCoolant(const SDrawContext& ctx)
 {
-    glCallList(ctx.lists.hose);
-    if (ctx.panel.m_bCoolant != 1)
+    if (ctx.mode == ERenderMode::Hidden)
         return;
     glPushMatrix();
-    glDisable(GL_LIGHTING);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glTranslated(556.0, 690.0, 125.0);
-    const double* step = ctx.pose.droplets.data();
-    for (int fan = 0; fan < 2; ++fan) {
-        if (fan == 1) {
-            glTranslated(-20.0, 10.0, 100.0);
-            glRotated(40.0, 0.0, 0.0, 1.0);
-        }
-        glPushMatrix();
-        for (int jet = 0; jet < 5; ++jet) {
-            glRotated(-20.0, 0.0, 0.0, 1.0);
+    AimAtTip(ctx);
+    glCallList(ctx.lists.hose);
+    if (ctx.panel.m_bCoolant == 1) {
+        glDisable(GL_LIGHTING);
+        glColor3f(0.75f, 0.9f, 1.0f);
+        // Droplets spread along the jet, each moved on by its phase.
+        const double jet = NozzleReach();
+        for (int i = 0; i < kDropletsPerFrame; ++i) {
+            const double along = std::fmod(i / double(kDropletsPerFrame)
+                                               + ctx.pose.droplets[i] / 5.0, 1.0);
             glPushMatrix();
-            for (int drop = 0; drop < 3; ++drop) {
-                const double s = *step++;
-                glTranslated(4.0 + s, -4.0 - s, 0.0);
-                glCallList(ctx.lists.droplet);
-            }
+            glTranslated(std::sin(i * 2.4) * 2.0, std::cos(i * 2.4) * 2.0, along * jet);
+            glScaled(2.5, 2.5, 2.5);
+            glCallList(ctx.lists.droplet);
             glPopMatrix();
         }
-        glPopMatrix();
+        glEnable(GL_LIGHTING);
     }
-    glEnable(GL_LIGHTING);
     glPopMatrix();
 }
 

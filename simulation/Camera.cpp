@@ -76,9 +76,12 @@ void MouseRelease(CCamera& cam)
     cam.dragging = 0;
 }
 
-float TurnBy(float angle, int d)
+float TurnBy(float angle, int d, int& rest)
 {
-    const float turn = static_cast<float>(d / camera::kTurnPixels);
+    const int pixels = rest + d;
+    const int degrees = pixels / camera::kTurnPixels;
+    rest = pixels - degrees * camera::kTurnPixels;
+    const float turn = static_cast<float>(degrees);
     return angle >= 360.0f ? turn - 360.0f : turn;
 }
 
@@ -88,8 +91,8 @@ void MouseMove(CCamera& cam, EMouseMode mode, int x, int y)
     if (cam.dragging) {
         switch (mode) {
         case EMouseMode::Rotate:
-            cam.user_rot[0] += TurnBy(cam.user_rot[0], dy);
-            cam.user_rot[1] += TurnBy(cam.user_rot[1], dx);
+            cam.user_rot[0] += TurnBy(cam.user_rot[0], dy, cam.turn_rest[0]);
+            cam.user_rot[1] += TurnBy(cam.user_rot[1], dx, cam.turn_rest[1]);
             break;
         case EMouseMode::Pan:
             cam.pan[0] += camera::kPanPerPixel * dx;
@@ -133,9 +136,17 @@ TMatrix4 LightView(const CCamera& cam)
 
 TMatrix4 SceneModelView(const CCamera& cam)
 {
-    TMatrix4 m = Multiply(LightView(cam), Translation(cam.pan[0], cam.pan[1], 0.0));
+    const SVec3& c = cam.pivot;
+    TMatrix4 m = Multiply(LightView(cam), Translation(cam.pan[0] + c.x, cam.pan[1] + c.y, c.z));
     m = Multiply(m, Rotation(cam.user_rot[0], 0));
-    return Multiply(m, Rotation(cam.user_rot[1], 1));
+    m = Multiply(m, Rotation(cam.user_rot[1], 1));
+    return Multiply(m, Translation(-c.x, -c.y, -c.z));
+}
+
+SVec3 ToEye(const CCamera& cam, SVec3 world)
+{
+    const auto e = Apply(SceneModelView(cam), {world.x, world.y, world.z, 1.0});
+    return {e[0], e[1], e[2]};
 }
 
 SVec3 ProjectToWindow(const CCamera& cam, int w, int h, SVec3 world)

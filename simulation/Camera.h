@@ -18,6 +18,11 @@ struct CCamera {
     float scene_move[3] = {0.0f, 0.0f, 0.0f}; // the third is the zoom, drawn times 50
     float pan[2] = {0.0f, 0.0f};
     float user_rot[2] = {0.0f, 0.0f};
+    // Pixels of a slow drag not yet turned into whole degrees, about x and y.
+    int turn_rest[2] = {0, 0};
+    // The user's rotation turns the scene about this world point, so that
+    // the workpiece stays in view however far it is turned.
+    SVec3 pivot{555.0, 652.5, 150.0};
     int dragging = 0;
     int last_x = 0, last_y = 0;
 };
@@ -39,8 +44,9 @@ void MouseRelease(CCamera& cam);
 // position is taken on every move.
 void MouseMove(CCamera& cam, EMouseMode mode, int x, int y);
 
-// The rotation a drag of d pixels adds to an angle that stands at angle.
-float TurnBy(float angle, int d);
+// The rotation a drag of d pixels adds to an angle that stands at angle;
+// rest carries the pixels too few for a degree over to the next message.
+float TurnBy(float angle, int d, int& rest);
 
 // The perspective projection for a viewport of w x h; an empty viewport
 // gets a square one's.
@@ -52,5 +58,7 @@ TMatrix4 AxisIndicatorView(const CCamera& cam);
 TMatrix4 LightView(const CCamera& cam);
 // The model-view matrix the machine is drawn with.
 TMatrix4 SceneModelView(const CCamera& cam);
+// Eye coordinates of a world point (the viewer looks along -z).
+SVec3 ToEye(const CCamera& cam, SVec3 world);
 // Window pixel (x right, y down) of a world point, for a viewport of w x h.
 SVec3 ProjectToWindow(const CCamera& cam, int w, int h, SVec3 world);

@@ -2,6 +2,8 @@
 // the manual position and the trace; the turret swings to the chosen station.
 #include "simulation/GlText.h"
 #include "simulation/SceneParts.h"
+#include "simulation/ToolShapes.h"
+
 
 
 namespace {
@@ -76,6 +78,34 @@ void TurretShape(const CQuadrics& quad)
     StationNumbers();
 }
 
+void CompileShape(GLuint& list, const SPanelGroup& shape)
+{
+    list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    DrawPanelGroup(shape);
+    glEndList();
+}
+
+void TipMarker()
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glPointSize(5.0f);
+    glColor3f(0.0f, 1.0f, 0.0f);
+    glBegin(GL_POINTS);
+    glVertex3d(tool_shape::kTipX, 0.0, 0.0);
+    glEnd();
+    glPopAttrib();
+}
+
+int CuttingStation(int t_num)
+{
+    return t_num == 2 || t_num == 3 ? t_num - 1 : 0;
+}
+
 void ApplyIndexing(const STurretPose& pose)
 {
     glTranslated(0.0, pose.lift, 0.0);
@@ -107,7 +137,9 @@ void CompileCarriageLists(SSceneLists& lists, const CQuadrics& quad)
     Compile(lists.turret, TurretShape, quad);
     Compile(lists.saddle, [](const CQuadrics&) { DrawPanelGroup(SaddlePanels()); }, quad);
     Compile(lists.crossSlide, [](const CQuadrics&) { DrawPanelGroup(CrossSlidePanels()); }, quad);
-    Compile(lists.tool, [](const CQuadrics&) { DrawPanelGroup(ToolPanels()); }, quad);
+    CompileShape(lists.tool, TurningToolShape());
+    CompileShape(lists.groovingTool, GroovingToolShape(GroovingToolWidth()));
+    CompileShape(lists.threadingTool, ThreadingToolShape());
 }
 
 void DrawCarriage(const SDrawContext& ctx)
@@ -152,7 +184,10 @@ void DrawTurretTools(const SDrawContext& ctx)
         glPushMatrix();
         glRotated(kBlocks[station].turn, 0.0, 1.0, 0.0);
         glTranslated(kBlocks[station].along, 0.0, -90.0);
-        glCallList(ctx.lists.tool);
+        const GLuint shapes[3] = {ctx.lists.tool, ctx.lists.groovingTool, ctx.lists.threadingTool};
+        glCallList(shapes[station]);
+        if (ctx.markToolTip && station == CuttingStation(ctx.sim.interp.t_num))
+            TipMarker();
         glPopMatrix();
     }
     glPopMatrix();

@@ -1,11 +1,14 @@
 #include "simulation/MySDOpenGLView.h"
 
+#include "common/CommandTable.h"
+#include "simulation/CameraPresets.h"
 #include "simulation/Machine.h"
 #include "simulation/SceneCommands.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
 
 CMySDOpenGLView::CMySDOpenGLView(CMachine& machine, QWidget* parent)
     : QOpenGLWidget(parent), m_machine(machine), m_pose(StandingPose(machine))
@@ -38,6 +41,7 @@ CSimulation& CMySDOpenGLView::Simulation() { return m_machine.sim; }
 void CMySDOpenGLView::Tick()
 {
     m_pose = AdvanceFrame(m_machine, *m_out);
+    m_camera.pivot = WorkpieceCentre(m_machine);
     update();
 }
 
@@ -57,13 +61,32 @@ void CMySDOpenGLView::SetSceneCommands(CSceneCommands* commands)
 
 bool CMySDOpenGLView::HandlesCommand(int id) const
 {
+    if (id == Cmd::ResetView || id == Cmd::LookAtWork || id == Cmd::FrontView)
+        return true;
     return m_commands && m_commands->HandlesCommand(id);
 }
 
 void CMySDOpenGLView::OnCommand(int id)
 {
-    if (m_commands)
+    if (RunCameraCommand(id))
+        update();
+    else if (m_commands)
         m_commands->OnCommand(id);
+}
+
+double CMySDOpenGLView::Aspect() const
+{
+    return height() > 0 ? static_cast<double>(width()) / height() : 1.0;
+}
+
+bool CMySDOpenGLView::RunCameraCommand(int id)
+{
+    switch (id) {
+    case Cmd::ResetView: ResetView(m_camera); return true;
+    case Cmd::LookAtWork: FrameBox(m_camera, WorkpieceBox(m_machine), Aspect()); return true;
+    case Cmd::FrontView: FrontView(m_camera, WorkpieceBox(m_machine), Aspect()); return true;
+    default: return false;
+    }
 }
 
 bool CMySDOpenGLView::IsCommandChecked(int id) const
@@ -116,4 +139,17 @@ void CMySDOpenGLView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     MouseMove(m_camera, m_machine.sim.switches.mouseMode, p.x(), p.y());
+}
+
+void CMySDOpenGLView::wheelEvent(QWheelEvent* event)
+{
+    // One notch is 120; touch pads send less and add up to whole notches.
+    m_wheelRest += event->angleDelta().y();
+    const int notches = m_wheelRest / 120;
+    m_wheelRest -= notches * 120;
+    if (notches != 0) {
+        WheelZoom(m_camera, notches);
+        update();
+    }
+    event->accept();
 }

@@ -51,9 +51,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ReleaseGl();
+    bool RunCameraCommand(int id);
+    double Aspect() const;
 
     CMachine& m_machine;
     SFramePose m_pose;
@@ -63,4 +66,5 @@ private:
     CSimulationOutput* m_out = &m_quiet;
     CSceneCommands* m_commands = nullptr;
     QTimer m_frameClock;
+    int m_wheelRest = 0;
 };

@@ -24,6 +24,7 @@ public:
     // The same frame again, as a paint without a tick draws it.
     void Draw(const CMachine& machine, const SFramePose& pose, const CCamera& camera);
     QImage Grab();
+    void MarkToolTip(bool on) { m_renderer.MarkToolTip(on); }
 
 private:
     bool MakeTarget(int width, int height);

@@ -4,6 +4,7 @@
 #include "panel/PanelDisplays.h"
 #include "panel/PanelState.h"
 #include "simulation/SimulationOutput.h"
+#include "simulation/ToolShapes.h"
 #include "simulation/Warnings.h"
 
 #include <cmath>
@@ -207,6 +208,21 @@ double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel)
     return IdleSpinSign(panel) * sim.anim.spin_angle;
 }
 
+void CutUnderBlade(CSimulation& sim)
+{
+    const CInterpreterState& interp = sim.interp;
+    if (!interp.sim_running || interp.t_num != 2)
+        return;
+    const double width = GroovingToolWidth(), step = sim.workpiece.slice_len;
+    // The point's own slice is cut by the step; the rest of the blade here.
+    for (double along = step; along < width - 1e-9; along += step) {
+        const double z = interp.cur_z + along;
+        if (z > 0.0)
+            break; // in front of the bar
+        CutAt(sim.workpiece, interp.cur_x, z);
+    }
+}
+
 bool ToolIsCutting(const CSimulation& sim)
 {
     const int slice = SliceAt(sim.interp.cur_z);
@@ -254,7 +270,11 @@ double DoorFrame(CSceneSwitches& switches)
 
 SBedPoint ToolTipWorld(const CSimulation& sim, const CPanelState& panel)
 {
-    const SCarriageOffset offset = CarriageOffset(sim, panel);
+    return ToolTipOfCarriage(CarriageOffset(sim, panel));
+}
+
+SBedPoint ToolTipOfCarriage(const SCarriageOffset& offset)
+{
     return {scene::kModelledTipX + scene::kCarriageShiftX + offset.dx,
             scene::kModelledTipZ + scene::kCarriageShiftZ + offset.dz};
 }
@@ -299,7 +319,10 @@ SFramePose AdvanceFrame(CMachine& machine, CSimulationOutput& out)
     pose.jaws = JawFrame(sim, panel);
     pose.workpieceSpin = WorkpieceSpinFrame(sim, panel);
     StepSimulation(sim, panel, out);
-    pose.chipsFlying = sim.interp.sim_running && ToolIsCutting(sim);
+    CutUnderBlade(sim);
+    // A run that has ended, with M02 or without, or was stopped, cuts no more.
+    pose.chipsFlying = sim.interp.sim_running && sim.interp.HasCurrent()
+                       && ToolIsCutting(sim);
     if (pose.chipsFlying)
         pose.chipAngle = ChipsFrame(sim);
     else

@@ -17,7 +17,9 @@ inline constexpr double kAxisZ = 150.0;
 inline constexpr double kHomeX = 70.0;         // tool home radius
 inline constexpr double kHomeZ = 445.0;        // tool home along the axis, plus the stock length
 inline constexpr double kCarriageHomeZ = 900.0; // world x the carriage is built at
-inline constexpr double kDoorBaseX = 660.0;
+// Shut, the door spans the chuck face, the stock and the tool's work area;
+// open, it stands over the headstock.
+inline constexpr double kDoorBaseX = 280.0;
 // Cross slide, turret and tools are modelled with the station-1 tool's tip
 // at (800, 190); they stand shifted so that the tip sits at the tool's home
 // point, where the trace has Z = 445 - L and X = 70, and so cuts where the
@@ -70,6 +72,10 @@ double WorkpieceSpinFrame(CSimulation& sim, const CPanelState& panel);
 // The chuck body only reads the angle the jaws and workpiece have left.
 double ChuckBodySpin(const CSimulation& sim, const CPanelState& panel);
 
+// The grooving tool (station 2) cuts every slice under its blade, which
+// runs from the tool's point towards the free end.
+void CutUnderBlade(CSimulation& sim);
+
 // True when the tool is about to cut into material this frame.
 bool ToolIsCutting(const CSimulation& sim);
 // The chips' part of a frame: flies them while the tool cuts; returns the
@@ -86,6 +92,7 @@ struct SBedPoint {
     double x = 0.0, z = 0.0;
 };
 SBedPoint ToolTipWorld(const CSimulation& sim, const CPanelState& panel);
+SBedPoint ToolTipOfCarriage(const SCarriageOffset& offset);
 SBedPoint TracePointWorld(const CSimulation& sim, int i);
 
 // Where the tailstock stands along the bed: parked, or with its centre in

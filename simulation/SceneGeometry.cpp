@@ -94,24 +94,6 @@ const SPanelGroup& TurretBlockPanels()
     return block;
 }
 
-const SPanelGroup& ToolPanels()
-{
-    // Shank 16 x 10, 100 long, and a triangular insert seat whose point is
-    // the cutting tip at (-9, 0).
-    static const SPanelGroup tool{
-        {1.0f, 0.0f, 1.0f},
-        {{-8, 8, -5, 5, 20, 120}},
-        {},
-        {
-            {3, {{-8, 8, 20}, {-9, 8, 0}, {8, 8, 20}}},
-            {3, {{-8, -5, 20}, {8, -5, 20}, {-9, -5, 0}}},
-            {4, {{-9, -5, 0}, {8, -5, 20}, {8, 8, 20}, {-9, 8, 0}}},
-            {4, {{-8, -5, 20}, {-9, -5, 0}, {-9, 8, 0}, {-8, 8, 20}}},
-            {4, {{8, -5, 20}, {-8, -5, 20}, {-8, 8, 20}, {8, 8, 20}}},
-        }};
-    return tool;
-}
-
 const SPanelGroup& TailstockBodyPanels()
 {
     static const SPanelGroup body{

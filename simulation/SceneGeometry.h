@@ -41,7 +41,6 @@ const std::vector<SPanelGroup>& MachineBodyGroups();
 const SPanelGroup& SaddlePanels();
 const SPanelGroup& CrossSlidePanels();
 const SPanelGroup& TurretBlockPanels();
-const SPanelGroup& ToolPanels();
 const SPanelGroup& TailstockBodyPanels();
 
 // The door's profile faces: (y, z) edges extruded over a span of x.

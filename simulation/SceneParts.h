@@ -13,6 +13,7 @@ struct SSceneLists {
     GLuint floor = 0, body = 0, saddle = 0, crossSlide = 0, turret = 0, tool = 0;
     GLuint jaw = 0, spindleNose = 0, chuckBody = 0, tailstock = 0, hose = 0, door = 0;
     GLuint window = 0, droplet = 0;
+    GLuint groovingTool = 0, threadingTool = 0; // tool is the turning tool
     GLuint floorTexture = 0;
 };
 
@@ -25,6 +26,7 @@ struct SDrawContext {
     const CQuadrics& quad;
     const SSceneLists& lists;
     ERenderMode mode;
+    bool markToolTip; // a bright dot on the cutting tip, for checking the picture
 };
 
 // Compiling the static lists (fonts first: the nameplate and turret use them).

@@ -63,7 +63,8 @@ void CSceneRenderer::Release()
     const GLuint lists[] = {m_lists.floor, m_lists.body, m_lists.saddle, m_lists.crossSlide,
                             m_lists.turret, m_lists.tool, m_lists.jaw, m_lists.spindleNose,
                             m_lists.chuckBody, m_lists.tailstock, m_lists.hose, m_lists.door,
-                            m_lists.window, m_lists.droplet};
+                            m_lists.window, m_lists.droplet, m_lists.groovingTool,
+                            m_lists.threadingTool};
     for (GLuint list : lists)
         glDeleteLists(list, 1);
     glDeleteTextures(1, &m_lists.floorTexture);
@@ -131,7 +132,8 @@ void CSceneRenderer::SpindleGroup(const SDrawContext& ctx)
 void CSceneRenderer::DrawFrame(const CMachine& machine, const SFramePose& pose, const CCamera& cam)
 {
     const CSimulation& sim = machine.sim;
-    const SDrawContext ctx{sim, machine.panel, pose, m_quad, m_lists, sim.switches.renderMode};
+    const SDrawContext ctx{sim,    machine.panel, pose, m_quad, m_lists, sim.switches.renderMode,
+                           m_markToolTip};
     // Black, and opaque for good: a compositor would show the desktop
     // through any alpha below 1, so nothing in the frame writes alpha.
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

@@ -22,6 +22,9 @@ public:
     void DrawFrame(const CMachine& machine, const SFramePose& pose, const CCamera& camera);
     // Frees the lists and texture; the context must still be current.
     void Release();
+    // Draws a pure green dot where the drawn tool's tip is, over everything,
+    // so that a reading of the picture can find it.
+    void MarkToolTip(bool on) { m_markToolTip = on; }
 
 private:
     void MachineGroup(const SDrawContext& ctx);
@@ -32,4 +35,5 @@ private:
     SSceneLists m_lists;
     CWorkpieceDrawer m_workpiece;
     bool m_ready = false;
+    bool m_markToolTip = false;
 };

@@ -5,10 +5,18 @@
 //   velmora-screenshot --dialog COMMAND OUT.png
 // takes the dialog a frame command opens (32797 tool compensation, 32787
 // tool setting) instead.
+//   velmora-screenshot --drawing PROGRAM OUT.png
+// machines the program on a 60 x 80 bar and takes the window with the part
+// drawing beside the 3D view.
 #include "app/MainFrm.h"
+#include "common/CommandTable.h"
 #include "common/NumberParsing.h"
 #include "app/VelmoraApp.h"
+#include "simulation/Interpreter.h"
+#include "simulation/Machine.h"
+#include "simulation/SimulationOutput.h"
 
+#include <QDockWidget>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +50,42 @@ int DialogPicture(CMainFrame& frame, int command, const QString& out)
     return status;
 }
 
+// Sets the lathe up as a user would before a run: stock, tool, reference.
+void ReadyToMachine(CMachine& machine)
+{
+    machine.sim.switches.stockOuterDiameter = 60.0;
+    machine.sim.switches.stockLength = 80.0;
+    machine.sim.turret.mounted[0] = 1;
+    machine.sim.turret.currentTool = 0;
+    machine.panel.m_nRefMode = ERefMode::ReferenceReturn;
+}
+
+int DrawingPicture(CMainFrame& frame, const QString& out)
+{
+    CMachine& machine = frame.services().machine;
+    ReadyToMachine(machine);
+    CQuietSimulationOutput quiet;
+    StartSimulation(machine.sim, frame.document(), quiet);
+    frame.addDockWidget(Qt::RightDockWidgetArea, frame.partDrawingDock());
+    frame.routeCommand(Cmd::PartDrawing);
+    frame.partDrawingDock()->setMinimumWidth(frame.width() * 2 / 5);
+    int status = 1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (machine.sim.interp.HasCurrent())
+            return;
+        poll.stop();
+        frame.routeCommand(Cmd::LookAtWork);
+        QTimer::singleShot(800, [&] {
+            status = frame.grab().save(out) ? 0 : 1;
+            QApplication::quit();
+        });
+    });
+    poll.start(100);
+    QApplication::exec();
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -61,6 +105,10 @@ int main(int argc, char* argv[])
     frame->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     if (argc > 3 && QString(argv[1]) == "--dialog")
         return DialogPicture(*frame, LeadingInt(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc > 3 && QString(argv[1]) == "--drawing") {
+        app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[2])});
+        return DrawingPicture(*frame, QString::fromLocal8Bit(argv[3]));
+    }
     app.ProcessCommandLine({QString(), QString::fromLocal8Bit(argv[1])});
     const int menu = argc > 3 ? LeadingInt(argv[3]) : -1;
     if (menu >= 0 && menu < frame->menuBar()->actions().size()) {

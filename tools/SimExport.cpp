@@ -19,41 +19,6 @@ SPartShape Stock(const CSimulation& sim)
     return {sim.switches.stockOuterDiameter, sim.switches.stockInnerDiameter, sim.switches.stockLength};
 }
 
-// SVG user units are millimetres; y grows downwards, so a radius is drawn
-// as its negative.
-void AppendPoint(std::string& svg, double z, double x)
-{
-    AppendFixed(svg, z, 3);
-    svg += ',';
-    AppendFixed(svg, x == 0.0 ? 0.0 : -x, 3);
-    svg += ' ';
-}
-
-std::string ProfilePoints(const CSimulation& sim)
-{
-    const CWorkpiece& work = sim.workpiece;
-    const int slices = SliceCount(work, sim.switches.stockLength);
-    const double bore = sim.switches.stockInnerDiameter / 2.0;
-    std::string points;
-    AppendPoint(points, 0.0, bore);
-    for (int i = 0; i < slices; ++i) {
-        const double r = std::max(work.profile_r[i], bore);
-        AppendPoint(points, -i * work.slice_len, r);
-        AppendPoint(points, -(i + 1) * work.slice_len, r);
-    }
-    AppendPoint(points, -slices * work.slice_len, bore);
-    return points;
-}
-
-std::string TracePoints(const CWorkpiece& work)
-{
-    std::string points;
-    for (int i = 0; i < work.nn; ++i)
-        if (std::isfinite(work.Dg_x[i]) && std::isfinite(work.Dg_z[i]))
-            AppendPoint(points, work.Dg_z[i], work.Dg_x[i]);
-    return points;
-}
-
 void AppendFloat(std::string& out, float value)
 {
     // STL is little-endian, as is every machine this builds on.
@@ -99,40 +64,6 @@ std::string TraceCsv(const CSimulation& sim)
         csv += '\n';
     }
     return csv;
-}
-
-std::string ProfileSvg(const CSimulation& sim)
-{
-    const double length = sim.switches.stockLength, radius = sim.switches.stockOuterDiameter / 2.0;
-    // The picture holds the stock and the whole tool path, with a margin.
-    double zMin = -length, zMax = 0.0, xMax = radius;
-    const CWorkpiece& work = sim.workpiece;
-    for (int i = 0; i < work.nn; ++i) {
-        if (!std::isfinite(work.Dg_x[i]) || !std::isfinite(work.Dg_z[i]))
-            continue;
-        zMin = std::min(zMin, work.Dg_z[i]);
-        zMax = std::max(zMax, work.Dg_z[i]);
-        xMax = std::max(xMax, work.Dg_x[i]);
-    }
-    const double margin = 10.0;
-    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"";
-    for (double value : {zMin - margin, -xMax - margin, zMax - zMin + 2 * margin, xMax + 2 * margin}) {
-        AppendFixed(svg, value, 3);
-        svg += ' ';
-    }
-    svg.back() = '"';
-    svg += ">\n<polygon fill=\"#ffff00\" stroke=\"#808080\" stroke-width=\"0.2\" points=\"" + ProfilePoints(sim) +
-           "\"/>\n<rect fill=\"none\" stroke=\"#000000\" stroke-width=\"0.3\" stroke-dasharray=\"2,1\" x=\"";
-    AppendFixed(svg, -length, 3);
-    svg += "\" y=\"";
-    AppendFixed(svg, -radius, 3);
-    svg += "\" width=\"";
-    AppendFixed(svg, length, 3);
-    svg += "\" height=\"";
-    AppendFixed(svg, radius - sim.switches.stockInnerDiameter / 2.0, 3);
-    svg += "\"/>\n<polyline fill=\"none\" stroke=\"#00a0a0\" stroke-width=\"0.2\" points=\"" +
-           TracePoints(work) + "\"/>\n</svg>\n";
-    return svg;
 }
 
 std::string PartStl(const CSimulation& sim)

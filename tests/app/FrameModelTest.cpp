@@ -70,10 +70,10 @@ TEST(CommandTable, MainMenuHasEveryPopupAndEntry)
             else
                 EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
         }
-    EXPECT_EQ(entries, 51u);
-    EXPECT_EQ(separators, 10u);
-    EXPECT_EQ(menu[4].entries[9].text, "视图切换(&C)");
-    EXPECT_EQ(menu[4].entries[9].id, 32786);
+    EXPECT_EQ(entries, 60u);
+    EXPECT_EQ(separators, 12u);
+    EXPECT_EQ(menu[4].entries[13].text, "视图切换(&C)");
+    EXPECT_EQ(menu[4].entries[13].id, 32786);
 }
 
 TEST(CommandTable, ToolBarOrder)
@@ -81,7 +81,8 @@ TEST(CommandTable, ToolBarOrder)
     auto bar = Commands::ToolBar();
     std::vector<int> ids(bar.begin(), bar.end());
     EXPECT_EQ(ids, (std::vector<int>{32772, 32773, 32774, kSeparator, 32775, 32776, 32779, 32780,
-                                     32784, 32783, 32787, 32785, 32781, 32782, 32786}));
+                                     32784, 32783, 32787, 32785, 32781, 32782, 32786, kSeparator,
+                                     32810, 32811, 32812, 32813}));
 }
 
 TEST(CommandTable, PromptsAndPopup)

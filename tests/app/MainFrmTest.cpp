@@ -44,7 +44,7 @@ TEST_F(MainFrameTest, StartsWithTheDocumentTitleMenusToolbarAndStatusBar)
     EXPECT_EQ(popups[8]->text(), "辅助功能");
     auto* toolBar = frame->findChild<QToolBar*>("mainToolBar");
     ASSERT_TRUE(toolBar);
-    EXPECT_EQ(toolBar->actions().size(), 15);
+    EXPECT_EQ(toolBar->actions().size(), 20);
     EXPECT_TRUE(toolBar->actions()[3]->isSeparator());
     EXPECT_EQ(toolBar->actions()[10]->data().toInt(), 32787);
     EXPECT_EQ(toolBar->iconSize(), QSize(29, 26));
@@ -282,6 +282,15 @@ TEST_F(MainFrameTest, HelpOpensTheInstalledPage)
     frame->routeCommand(32801);
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_TRUE(QString::fromStdString(shell.opened[0]).endsWith("help/机床操作说明.htm"));
+}
+
+TEST_F(MainFrameTest, HelpWithoutABrowserNamesThePage)
+{
+    shell.openSucceeds = false;
+    frame->routeCommand(32801);
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_NE(prompter.Asked()[0].text.find("无法打开操作说明"), std::string::npos);
+    EXPECT_NE(prompter.Asked()[0].text.find("help/机床操作说明.htm"), std::string::npos);
 }
 
 TEST_F(MainFrameTest, RegisteredDialogsEnableTheirCommands)

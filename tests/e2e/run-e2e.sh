@@ -13,9 +13,16 @@ VELMORA=$BUILD/app/velmora
 PROGRAM_NAME=02-arcs.txt
 APP_TITLE=数控机床虚拟仿真软件
 # Where the main window's operator panel starts on a 1920 x 1080 screen
-# with the window maximised; checked against the artwork below.
-PANEL_X=1295
+# with the window maximised, and how far its cabinet is scaled down to fit
+# the pane (PANEL_SHOWN of the artwork's 656 pixels); checked against the
+# artwork below. The editor starts EDITOR_SHIFT right of where a third of
+# the width would put it, the 3D view taking 41 %.
+EDITOR_SHIFT=$((1920 * 41 / 100 - 640))
+PANEL_X=$((1295 + EDITOR_SHIFT))
 PANEL_Y=84
+PANEL_SHOWN=$((1920 - PANEL_X))
+# panel_at N: a length N of the panel's artwork as drawn on the screen.
+panel_at() { echo $((($1 * PANEL_SHOWN + 328) / 656)); }
 
 # shellcheck source=tests/e2e/x11-helpers.sh
 source "$SOURCE/tests/e2e/x11-helpers.sh"
@@ -70,15 +77,15 @@ shot 01-started
 # The panel's O key must sit where the key table puts it: a light key face
 # at its centre, the dark keypad frame just left of it.
 read -r kx ky <<<"$(panel_key_centre 105)"
-face=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + kx))+$((PANEL_Y + ky))" white 25%)
-frame=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + 408))+$((PANEL_Y + ky))" white 25%)
+face=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + $(panel_at $kx)))+$((PANEL_Y + $(panel_at $ky)))" white 25%)
+frame=$(count_colour "$OUT/01-started.png" "1x1+$((PANEL_X + $(panel_at 408)))+$((PANEL_Y + $(panel_at $ky)))" white 25%)
 [ "$face" = 1 ] && [ "$frame" = 0 ] || fail "操作面板不在预期的位置 ($PANEL_X, $PANEL_Y)"
 
 panel_key()
 {
   local x y
   read -r x y <<<"$(panel_key_centre "$1")" || fail "面板按键 $1 不在按键表中"
-  click_at $((PANEL_X + x)) $((PANEL_Y + y))
+  click_at $((PANEL_X + $(panel_at "$x"))) $((PANEL_Y + $(panel_at "$y")))
 }
 
 keypad_type()
@@ -106,6 +113,7 @@ menu()
   popup_gone() { ! program_windows | grep -x "$popup" >/dev/null; }
   wait_until 10 popup_gone || fail "菜单没有关闭"
 }
+MENU_FILE=24
 MENU_STOCK=323
 MENU_TOOL=365
 MENU_SIMULATE=406
@@ -190,7 +198,7 @@ wait_until 240 status_is_end || fail "状态栏没有显示 M02，最后读到�
 rm -f "$OUT/.status.png"
 sleep 0.5
 shot 06-machined
-POSITION_AREA=260x120+$((PANEL_X + 69))+$((PANEL_Y + 114))
+POSITION_AREA=$(panel_at 260)x$(panel_at 120)+$((PANEL_X + $(panel_at 69)))+$((PANEL_Y + $(panel_at 114)))
 ocr_reads "$OUT/06-machined.png" $POSITION_AREA "X 0.000 Z 0.000" -negate ||
   fail "位置显示是「$(ocr "$OUT/06-machined.png" $POSITION_AREA -resize 300% -negate)」，刀具没有回到原点"
 yellow_after=$(count_colour "$OUT/06-machined.png" $VIEW_AREA $YELLOW 30%)
@@ -201,9 +209,22 @@ ocr_readings "$OUT/06-running.png" $POSITION_AREA -negate | grep -v -x "X 0.000 
   grep -E '^X -?[0-9]+\.[0-9]{3} Z -?[0-9]+\.[0-9]{3}$' >/dev/null ||
   fail "加工中位置显示是「$(ocr "$OUT/06-running.png" $POSITION_AREA -resize 300% -negate)」"
 
+# --- the part drawing of the machined part, exported and read back --------
+step "导出零件图"
+DRAWING=$TMP/part.svg
+menu $MENU_FILE 6
+wait_window 另存为 >/dev/null
+xdotool type --delay 10 "$DRAWING"
+xdotool key Return
+drawing_written() { [ -s "$DRAWING" ] && grep -q '</svg>' "$DRAWING"; }
+wait_until 15 drawing_written || fail "零件图没有导出到 $DRAWING"
+cp "$DRAWING" "$OUT/part.svg"
+grep -q 'viewBox' "$DRAWING" && grep -q 'Φ[0-9]*\.[0-9][0-9]' "$DRAWING" ||
+  fail "导出的零件图里没有直径尺寸"
+
 # --- tool compensation: edit a cell in place and drop the edit ------------
 step "刀具补偿"
-click_at $((PANEL_X + 150)) $((PANEL_Y + 665)) 3
+click_at $((PANEL_X + $(panel_at 150))) $((PANEL_Y + $(panel_at 665))) 3
 wait_popup
 shot 07-popup
 xdotool key t
@@ -231,13 +252,13 @@ EDIT_NAME=01-rapid-and-feed.txt
 EDIT_PROGRAM=$TMP/work/$EDIT_NAME
 cp "$SOURCE/resources/programs/$EDIT_NAME" "$EDIT_PROGRAM"
 FIELD_Y=1042
-FIELD_LINE=670
-FIELD_CODE=733
-FIELD_X=925
-FIELD_Z=1000
-FIELD_F=1234
-row_text() { shot "$2"; ocr "$OUT/$2.png" 640x20+648+$((108 + ($1 - 1) * 22)); }
-row_is() { shot "$3"; ocr_reads "$OUT/$3.png" 640x20+648+$((108 + ($1 - 1) * 22)) "$2"; }
+FIELD_LINE=$((670 + EDITOR_SHIFT))
+FIELD_CODE=$((733 + EDITOR_SHIFT))
+FIELD_X=$((925 + EDITOR_SHIFT))
+FIELD_Z=$((1000 + EDITOR_SHIFT))
+FIELD_F=$((1234 + EDITOR_SHIFT))
+row_text() { shot "$2"; ocr "$OUT/$2.png" 640x20+$((648 + EDITOR_SHIFT))+$((108 + ($1 - 1) * 22)); }
+row_is() { shot "$3"; ocr_reads "$OUT/$3.png" 640x20+$((648 + EDITOR_SHIFT))+$((108 + ($1 - 1) * 22)) "$2"; }
 # wait_row N TEXT SHOT: waits until row N of the statement table reads TEXT.
 wait_row()
 {

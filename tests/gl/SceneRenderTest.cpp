@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <cstdlib>
 #include <memory>
 
@@ -107,7 +109,7 @@ TEST_F(SceneRenderTest, HiddenModeDropsTheMachineButKeepsChuckAndWorkpiece)
 
 TEST_F(SceneRenderTest, ClosedDoorCoversWhatTheOpenDoorShows)
 {
-    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    const SVec3 doorPanel{600.0, 425.0, 420.0};
     const QColor shut = At(Frame(), doorPanel);
     OpenDoor();
     const QColor open = At(Frame(), doorPanel);
@@ -242,7 +244,7 @@ TEST_F(SceneRenderTest, NameplateIsLetteredInOrange)
 
 TEST_F(SceneRenderTest, DoorIsLeftOutInTransparentMode)
 {
-    const SVec3 doorPanel{980.0, 425.0, 420.0};
+    const SVec3 doorPanel{600.0, 425.0, 420.0};
     sim.switches.renderMode = ERenderMode::Transparent;
     const QColor c = At(Frame(), doorPanel);
     EXPECT_LT(c.blue(), c.red() + 40);
@@ -271,6 +273,38 @@ TEST_F(SceneRenderTest, TurretSwingShowsInThePicture)
     sim.interp.t_num = 2;
     sim.anim.turret_angle = -90.0;
     EXPECT_GT(DifferentPixels(station1, Frame()), 200);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SceneRenderTest, CoolantStreamRunsFromTheTurretToTheToolTip)
+{
+    OpenDoor();
+    sim.turret.mounted[0] = 1;
+    panel.m_nRefMode = ERefMode::Jog;
+    for (const auto& [along, across] : {std::pair{-250.0, -40.0}, std::pair{-150.0, -20.0}}) {
+        panel.m_dTurretZ = along;
+        panel.m_dTurretX = across;
+        panel.m_bCoolant = 0;
+        const QImage dry = Frame();
+        panel.m_bCoolant = 1;
+        const QImage wet = Frame();
+        const SBedPoint tip = ToolTipWorld(sim, panel);
+        const SVec3 p = ProjectToWindow(camera, kWidth, kHeight, {tip.x, 652.5, tip.z});
+        // The droplets that are new in the wet frame lie about the tip.
+        int near = 0, far = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const QColor a = dry.pixelColor(x, y), b = wet.pixelColor(x, y);
+                if (std::abs(a.blue() - b.blue()) + std::abs(a.red() - b.red()) < 40)
+                    continue;
+                (std::hypot(x - p.x, y - p.y) < 40.0 ? near : far) += 1;
+            }
+        EXPECT_GT(near, 5) << along;
+        EXPECT_EQ(far, 0) << along;
+    }
 }
 
 } // namespace

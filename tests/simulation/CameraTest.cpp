@@ -15,21 +15,35 @@ void Drag(CCamera& cam, EMouseMode mode, int dx, int dy, int steps)
     MouseRelease(cam);
 }
 
-TEST(CameraTest, FourteenPixelsAMessageTurnTwoDegreesAndSixTurnNothing)
+TEST(CameraTest, FourteenPixelsTurnTwoDegreesHoweverSlowlyTheyAreDragged)
 {
-    CCamera cam;
-    Drag(cam, EMouseMode::Rotate, 6, 6, 10);
-    EXPECT_FLOAT_EQ(cam.user_rot[0], 0.0f);
-    EXPECT_FLOAT_EQ(cam.user_rot[1], 0.0f);
-    Drag(cam, EMouseMode::Rotate, 14, -14, 1);
-    EXPECT_FLOAT_EQ(cam.user_rot[1], 2.0f);
-    EXPECT_FLOAT_EQ(cam.user_rot[0], -2.0f);
+    CCamera fast, slow, wobbly;
+    Drag(fast, EMouseMode::Rotate, 14, -14, 1);
+    Drag(slow, EMouseMode::Rotate, 1, -1, 14);
+    Drag(wobbly, EMouseMode::Rotate, 6, 0, 1);
+    Drag(wobbly, EMouseMode::Rotate, -6, 0, 1);
+    for (const CCamera* cam : {&fast, &slow}) {
+        EXPECT_FLOAT_EQ(cam->user_rot[1], 2.0f);
+        EXPECT_FLOAT_EQ(cam->user_rot[0], -2.0f);
+    }
+    EXPECT_FLOAT_EQ(wobbly.user_rot[1], 0.0f);
 }
 
 TEST(CameraTest, TurningPast360WrapsBack)
 {
-    EXPECT_FLOAT_EQ(TurnBy(360.0f, 14), -358.0f);
-    EXPECT_FLOAT_EQ(TurnBy(359.0f, 14), 2.0f);
+    int rest = 0;
+    EXPECT_FLOAT_EQ(TurnBy(360.0f, 14, rest), -358.0f);
+    EXPECT_FLOAT_EQ(TurnBy(359.0f, 14, rest), 2.0f);
+}
+
+TEST(CameraTest, TurningKeepsThePivotWhereItIsOnScreen)
+{
+    CCamera cam;
+    const SVec3 before = ProjectToWindow(cam, 800, 600, cam.pivot);
+    Drag(cam, EMouseMode::Rotate, 280, 140, 1);
+    const SVec3 after = ProjectToWindow(cam, 800, 600, cam.pivot);
+    EXPECT_NEAR(after.x, before.x, 0.5);
+    EXPECT_NEAR(after.y, before.y, 0.5);
 }
 
 TEST(CameraTest, PanMovesThreeUnitsAPixelWithYUp)

@@ -1,6 +1,7 @@
 #include "FrameRecorder.h"
 #include "panel/PanelState.h"
 #include "simulation/SceneFrame.h"
+#include "simulation/ToolShapes.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ TEST_F(SceneFrameTest, DoorSettlesShutAtTwentyAndOpenAtMinus480)
     EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -460.0);
     Frames(10);
     EXPECT_DOUBLE_EQ(sim.switches.doorOffset, -480.0);
-    EXPECT_DOUBLE_EQ(DoorFrame(sim.switches), 180.0);
+    EXPECT_DOUBLE_EQ(DoorFrame(sim.switches), scene::kDoorBaseX - 480.0);
 }
 
 TEST_F(SceneFrameTest, RunningSpindleTurnsBySpeed)
@@ -244,6 +245,34 @@ TEST_F(SceneFrameTest, ChipsStartAgainWhenTheCutPauses)
     sim.interp.cur_x = 30.0;
     Frames(1);
     EXPECT_DOUBLE_EQ(sim.anim.chips[0].t, 0.0);
+}
+
+TEST_F(SceneFrameTest, ChipsStopWhenTheProgramHasNothingLeftToRun)
+{
+    Running();
+    sim.workpiece.profile_r[0] = 20.0;
+    sim.interp.cur_x = 10.0; // left standing in the material
+    sim.interp.cur = kNoNode;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(AdvanceFrame(*machine, out).chipsFlying);
+    EXPECT_DOUBLE_EQ(sim.anim.chips[0].t, 0.0);
+}
+
+TEST_F(SceneFrameTest, GroovingToolCutsEverySliceUnderItsBladeAndTurningToolOnlyItsPoint)
+{
+    Running();
+    ResetWorkpiece(sim.workpiece, 40.0, 200.0);
+    sim.interp.cur_x = 12.0;
+    sim.interp.cur_z = -20.0;
+    sim.interp.t_num = 1;
+    Frames(1);
+    EXPECT_DOUBLE_EQ(sim.workpiece.profile_r[19], 20.0);
+    sim.interp.t_num = 2;
+    Frames(1);
+    const int width = static_cast<int>(GroovingToolWidth());
+    for (int slice = 20 - width + 1; slice < 20; ++slice)
+        EXPECT_DOUBLE_EQ(sim.workpiece.profile_r[slice], 12.0) << slice;
+    EXPECT_DOUBLE_EQ(sim.workpiece.profile_r[20 - width], 20.0);
 }
 
 TEST_F(SceneFrameTest, ToolBeyondTheProfileThrowsNoChips)
