@@ -1,5 +1,6 @@
 #include "app/ProgramCommands.h"
 
+#include "program/FileNames.h"
 #include "program/SaveWarning.h"
 
 #include <filesystem>
@@ -100,8 +101,9 @@ EOpenResult CProgramCommands::OpenRecent(const std::string& path)
     return SaveIfAsked() ? ReadFile(path) : EOpenResult::Unchanged;
 }
 
-EOpenResult CProgramCommands::ReadFile(const std::string& path)
+EOpenResult CProgramCommands::ReadFile(const std::string& shownPath)
 {
+    const std::string path = PathOnDisk(shownPath);
     if (busy)
         busy(true);
     SFileResult result = read(m_doc, path);

@@ -139,6 +139,17 @@ TEST_F(ProgramCommandsTest, AReadOnlyFileIsLeftAndAnotherNameOffered)
     EXPECT_EQ(doc.GetTitle(), "copy.txt");
 }
 
+TEST_F(ProgramCommandsTest, AFileWithAGbkNameOpensByItsShownName)
+{
+    const std::string onDisk = WriteFile("\xd4\xb2\xbb\xa1.txt", "G00X1Z1\n"); // 圆弧.txt from a Windows zip
+    EXPECT_EQ(commands.OpenRecent((dir / "圆弧.txt").string()), EOpenResult::Opened);
+    EXPECT_EQ(doc.GetPathName(), onDisk);
+    doc.RemoveAllStatements();
+    // As a UTF-8 desktop hands the name on, each undecodable run a U+FFFD.
+    EXPECT_EQ(commands.OpenRecent((dir / "\xd4\xb2\xef\xbf\xbd\xef\xbf\xbd.txt").string()), EOpenResult::Opened);
+    EXPECT_EQ(doc.Statements().size(), 1u);
+}
+
 TEST_F(ProgramCommandsTest, NewProgramCancelledLeavesTheProgram)
 {
     MakeUnsaved();
