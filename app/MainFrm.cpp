@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "common/CommandTable.h"
+#include "program/FileNames.h"
 #include "platform/ResourcePaths.h"
 
 #include <QAction>
@@ -288,7 +289,8 @@ EOpenResult CMainFrame::afterOpen(EOpenResult result, const std::string& path)
         rememberFile();
         [[fallthrough]];
     case EOpenResult::Incomplete:
-        setWindowTitle(AppTitle() + " - " + QString::fromStdString(document().GetTitle()));
+        // A GBK name from a Windows archive reads as Chinese, not as marks.
+        setWindowTitle(AppTitle() + " - " + QString::fromStdString(ShownFileName(document().GetTitle())));
         break;
     case EOpenResult::Missing:
         if (!path.empty()) {

@@ -10,7 +10,8 @@ std::map<int, TDialogFactory> DefaultFrameDialogs()
     return {
         {Cmd::ToolCompensation,
          [](QWidget* parent) -> std::unique_ptr<QDialog> {
-             return std::make_unique<CCutCompsteDlg>(parent);
+             auto* frame = static_cast<CMainFrame*>(parent);
+             return std::make_unique<CCutCompsteDlg>(frame->services().prompter, parent);
          }},
         // Run from the frame the library changes no turret: only the
         // simulation view keeps one.

@@ -1,5 +1,6 @@
 #include "app/ProgramCommands.h"
 
+#include "program/FileNames.h"
 #include "program/SaveWarning.h"
 
 #include <filesystem>
@@ -21,25 +22,36 @@ bool CProgramCommands::SaveIfAsked()
 
 bool CProgramCommands::SaveProgram()
 {
-    std::optional<std::string> path = m_files.ChooseSave(m_doc.SaveFolder(), m_doc.SaveName());
-    if (!path || !MayEmpty(*path))
-        return false;
-    // Whatever the file will not give back is said before it is written,
-    // while the user can still cancel and mend the program.
-    const SProgramText program = WriteProgramText(m_doc);
-    const std::string warning = SaveWarningText(program.changed, program.dropped);
-    if (!warning.empty() &&
-        m_prompter.Ask(warning, EPromptButtons::OkCancel, EPromptIcon::Warning) == EPromptAnswer::Cancel)
-        return false;
-    SFileResult result = WriteProgramFile(program, *path);
-    if (!result.ok) {
-        m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
-        return false;
+    bool warned = false;
+    for (;;) {
+        std::optional<std::string> path = m_files.ChooseSave(m_doc.SaveFolder(), m_doc.SaveName());
+        if (!path || !MayEmpty(*path))
+            return false;
+        // Whatever the file will not give back is said before it is written,
+        // while the user can still cancel and mend the program.
+        const SProgramText program = WriteProgramText(m_doc);
+        const std::string warning = SaveWarningText(program.changed, program.dropped);
+        if (!warned && !warning.empty() &&
+            m_prompter.Ask(warning, EPromptButtons::OkCancel, EPromptIcon::Warning) == EPromptAnswer::Cancel)
+            return false;
+        warned = true;
+        SFileResult result = WriteProgramFile(program, *path);
+        if (result.readOnly) {
+            // As desktop editors do: the protected file stays, another name is offered.
+            if (m_prompter.Ask(result.error + kSaveAsQuestion, EPromptButtons::YesNo, EPromptIcon::Warning) ==
+                EPromptAnswer::Yes)
+                continue;
+            return false;
+        }
+        if (!result.ok) {
+            m_prompter.Ask(result.error, EPromptButtons::Ok, EPromptIcon::Stop, kErrorCaption);
+            return false;
+        }
+        m_doc.SetPathName(*path);
+        m_doc.SetModifiedFlag(false);
+        m_doc.ClearDroppedLines();
+        return true;
     }
-    m_doc.SetPathName(*path);
-    m_doc.SetModifiedFlag(false);
-    m_doc.ClearDroppedLines();
-    return true;
 }
 
 // An empty program written over a file with text in it would wipe it out.
@@ -89,8 +101,9 @@ EOpenResult CProgramCommands::OpenRecent(const std::string& path)
     return SaveIfAsked() ? ReadFile(path) : EOpenResult::Unchanged;
 }
 
-EOpenResult CProgramCommands::ReadFile(const std::string& path)
+EOpenResult CProgramCommands::ReadFile(const std::string& shownPath)
 {
+    const std::string path = PathOnDisk(shownPath);
     if (busy)
         busy(true);
     SFileResult result = read(m_doc, path);

@@ -32,6 +32,7 @@ public:
     static constexpr const char* kEditorQuestion = "是否使用系统的文本编辑器编辑代码?";
     static constexpr const char* kEditorFailed = "启动文本编辑器出错！";
     static constexpr const char* kErrorCaption = "错误";
+    static constexpr const char* kSaveAsQuestion = "\n是否另存为其他文件?";
 
     CProgramCommands(CVelmoraDoc& doc, CPrompter& prompter, CFileChooser& files, CShell& shell)
         : m_doc(doc), m_prompter(prompter), m_files(files), m_shell(shell)
@@ -49,6 +50,7 @@ public:
     // Save dialog, then write. False when cancelled or failed (flag kept).
     // The dialog starts beside the program's own file, under its name.
     // Statements that will not read back as they are get one warning box.
+    // A file marked read-only is left alone and another name offered.
     bool SaveProgram();
     ENewProgram NewProgram();
     // Save question, open dialog, read.

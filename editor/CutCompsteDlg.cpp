@@ -2,9 +2,11 @@
 
 #include "editor/CutCompsteRows.h"
 #include "editor/EditList.h"
+#include "platform/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,8 +29,9 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent)
 
 } // namespace
 
-CCutCompsteDlg::CCutCompsteDlg(QWidget* parent)
+CCutCompsteDlg::CCutCompsteDlg(CPrompter& prompter, QWidget* parent)
     : QDialog(parent),
+      m_prompter(prompter),
       m_list(new CEditList(this)),
       m_ok(Button("OK", "okButton", this)),
       m_cancel(Button("Cancel", "cancelButton", this)),
@@ -58,7 +61,50 @@ CCutCompsteDlg::CCutCompsteDlg(QWidget* parent)
     layout->addWidget(m_list);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    addRow();
+    m_list->checkText = [this](int column, const QString& text) { return checkOffset(column, text); };
+    if (!loadRows())
+        addRow();
+}
+
+std::optional<QString> CCutCompsteDlg::checkOffset(int column, const QString& text)
+{
+    if (column == 0)
+        return text;
+    if (auto offset = CutCompste::OffsetText(text.toStdString()))
+        return QString::fromStdString(*offset);
+    m_prompter.Ask(CutCompste::kNotANumber, EPromptButtons::Ok, EPromptIcon::Warning);
+    return std::nullopt;
+}
+
+bool CCutCompsteDlg::loadRows()
+{
+    QSettings settings;
+    const int rows = settings.beginReadArray(kSettingsGroup);
+    for (int row = 0; row < rows; ++row) {
+        settings.setArrayIndex(row);
+        const QStringList cells = settings.value("cells").toStringList();
+        m_list->insertItem(row, cells.value(0));
+        for (int column = 1; column < 4; ++column)
+            m_list->setItemText(row, column, cells.value(column));
+    }
+    settings.endArray();
+    return rows > 0;
+}
+
+void CCutCompsteDlg::accept()
+{
+    QSettings settings;
+    settings.remove(kSettingsGroup);
+    settings.beginWriteArray(kSettingsGroup, m_list->rowCount());
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        settings.setArrayIndex(row);
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << m_list->itemText(row, column);
+        settings.setValue("cells", cells);
+    }
+    settings.endArray();
+    QDialog::accept();
 }
 
 void CCutCompsteDlg::addRow()

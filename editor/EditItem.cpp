@@ -36,7 +36,9 @@ CEditItem::CEditItem(CEditList& list, int row, int column, const QString& text)
     setObjectName("editItem");
     setFont(list.font());
     setText(text);
-    setCursorPosition(0);
+    // Typing replaces the value, as in any spreadsheet: with the caret at
+    // the front, 1.5 typed over 0.000 gave 1.50.000.
+    selectAll();
     connect(this, &QLineEdit::textEdited, this, &CEditItem::widen);
 }
 

@@ -112,9 +112,12 @@ void CEditList::editCell(int row, int column)
 
 void CEditList::endLabelEdit(int row, int column, const std::optional<QString>& text)
 {
-    if (row != -1 && text)
-        setItemText(row, column, *text);
-    emit labelEditEnded(row, column, text.value_or(QString()), !text.has_value());
+    std::optional<QString> stored = text;
+    if (stored && checkText)
+        stored = checkText(column, *stored);
+    if (row != -1 && stored)
+        setItemText(row, column, *stored);
+    emit labelEditEnded(row, column, stored.value_or(QString()), !stored.has_value());
 }
 
 void CEditList::cellClicked(const QModelIndex& index)

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
+#include <functional>
 #include <optional>
 
 class CEditList : public QTableWidget {
@@ -34,6 +35,10 @@ public:
     CEditItem* editItem() const { return m_editItem; }
     // Where the box reports: the text, or nothing when the edit was escaped.
     void endLabelEdit(int row, int column, const std::optional<QString>& text);
+
+    // Set by the owner to look at a finished edit before it is stored: the
+    // text to store, or nothing to keep the cell as it was.
+    std::function<std::optional<QString>(int column, const QString& text)> checkText;
 
 signals:
     // The end of an edit, for the list's owner, after the list has stored

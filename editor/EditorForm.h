@@ -5,6 +5,7 @@
 // rule lives here.
 #include "program/VelmoraDoc.h"
 #include "platform/Prompter.h"
+#include "common/FullWidth.h"
 
 #include <array>
 #include <memory>
@@ -51,7 +52,9 @@ public:
     static bool IsTracked(EField field);
 
     const std::string& Text(EField field) const { return m_texts[Index(field)]; }
-    void SetText(EField field, std::string text) { m_texts[Index(field)] = std::move(text); }
+    // Full-width forms from a Chinese input method mean their ASCII twins,
+    // as they do in a program file.
+    void SetText(EField field, std::string_view text) { m_texts[Index(field)] = FoldFullWidth(text); }
     bool IsEnabled(EField field) const { return m_enabled[Index(field)]; }
     const std::string& AuxCode() const { return m_auxCode; }
     int Valid() const { return m_valid; }

@@ -1,6 +1,7 @@
 #include "program/FileErrors.h"
 
 #include <cerrno>
+#include <filesystem>
 
 std::string FileErrorReason(int error)
 {
@@ -22,6 +23,8 @@ std::string FileErrorReason(int error)
         return "磁盘已满。";
     case ENAMETOOLONG:
         return "文件名太长。";
+    case EFBIG:
+        return "文件超出了系统允许的大小。";
     case EMFILE:
     case ENFILE:
         return "同时打开的文件太多。";
@@ -34,4 +37,15 @@ std::string FileErrorReason(int error)
 std::string DescribeFileError(std::string_view what, const std::string& path, int error)
 {
     return std::string(what) + "“" + path + "”：" + FileErrorReason(error);
+}
+
+std::string DescribeFolderError(std::string_view what, const std::string& path, int error)
+{
+    if (error != EACCES && error != EPERM)
+        return DescribeFileError(what, path, error);
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
+    if (ec)
+        folder = std::filesystem::path(path).parent_path();
+    return std::string(what) + "“" + path + "”：没有在文件夹“" + folder.string() + "”中新建文件的权限。";
 }

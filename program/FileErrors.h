@@ -9,3 +9,7 @@ std::string FileErrorReason(int error);
 
 // "<what>“<path>”：<reason>", the form of every file error box.
 std::string DescribeFileError(std::string_view what, const std::string& path, int error);
+
+// The same when the folder refused a new file in it: a folder the user may
+// not write is named, as the file itself is not what is protected.
+std::string DescribeFolderError(std::string_view what, const std::string& path, int error);

@@ -1,18 +1,18 @@
 #include "program/ProgramFile.h"
 
 #include "program/FileErrors.h"
+#include "program/FileReplace.h"
 #include "program/LineChecker.h"
 #include "program/LineParts.h"
 #include "program/TextDecoder.h"
 #include "common/FullWidth.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <istream>
-#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -224,72 +224,65 @@ SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const
     return result;
 }
 
-namespace {
-// A replaced file keeps its permissions; a new one gets what any new file
-// would, not mkstemp's 0600.
-mode_t ModeFor(const std::string& path)
-{
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0)
-        return old.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes all of text to a new file beside path, flushes it to disk and
-// renames it over path: either the whole new program is there or the old
-// file is untouched.
-SFileResult ReplaceFile(const std::string& path, const std::string& text)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, EISDIR));
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, errno));
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    int error = errno;
-    bool ok = done == text.size() && ::fsync(fd) == 0;
-    if (!ok)
-        error = errno;
-    ::fchmod(fd, ModeFor(path));
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return SFileResult::Failure(DescribeFileError("无法保存程序文件", path, error));
-    }
-    return {};
-}
-} // namespace
-
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path)
 {
     return WriteProgramFile(WriteProgramText(doc), path);
 }
 
+bool WriteProtected(unsigned mode, EFileUser user)
+{
+    switch (user) {
+    case EFileUser::Owner:
+        return (mode & S_IWUSR) == 0;
+    case EFileUser::Group:
+        return (mode & S_IWGRP) == 0;
+    case EFileUser::Other:
+        return (mode & S_IWOTH) == 0;
+    case EFileUser::Root:
+        break;
+    }
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+namespace {
+EFileUser UserOf(const struct stat& info)
+{
+    const uid_t user = ::geteuid();
+    if (user == 0)
+        return EFileUser::Root;
+    if (info.st_uid == user)
+        return EFileUser::Owner;
+    if (info.st_gid == ::getegid())
+        return EFileUser::Group;
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
+    if (count > 0 && ::getgroups(count, groups.data()) == count &&
+        std::find(groups.begin(), groups.end(), info.st_gid) != groups.end())
+        return EFileUser::Group;
+    return EFileUser::Other;
+}
+
+// The rename that replaces a file needs only its folder, so a file the
+// user marked read-only would be overwritten without this look.
+bool MarkedReadOnly(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && WriteProtected(info.st_mode, UserOf(info));
+}
+} // namespace
+
 SFileResult WriteProgramFile(const SProgramText& program, const std::string& path)
 {
-    SFileResult result = ReplaceFile(path, program.text);
-    if (result.ok) {
-        result.changed = program.changed;
-        result.dropped = program.dropped;
+    if (MarkedReadOnly(path)) {
+        SFileResult refused = SFileResult::Failure("文件“" + path + "”是只读的，不能保存。");
+        refused.readOnly = true;
+        return refused;
     }
+    const SReplaceFailure failure = ReplaceFileContents(path, program.text);
+    if (failure.error != 0)
+        return SFileResult::Failure(DescribeReplaceFailure("无法保存程序文件", path, failure));
+    SFileResult result;
+    result.changed = program.changed;
+    result.dropped = program.dropped;
     return result;
 }

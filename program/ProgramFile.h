@@ -22,7 +22,9 @@ struct SFileResult {
     bool incomplete = false;
     std::vector<SChangedStatement> changed; // writing only, in program order
     std::vector<SDroppedLine> dropped;      // writing only: lines of the read file not written
-    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}, {}}; }
+    // Writing only: the file is marked read-only, so another name is needed.
+    bool readOnly = false;
+    static SFileResult Failure(std::string text) { return {false, std::move(text), 0, false, {}, {}, false}; }
 };
 
 // A program as its file holds it, and what of it will not read back the same.
@@ -43,7 +45,13 @@ SFileResult ReadProgramFileWith(CVelmoraDoc& doc, const std::string& path, const
 // The same from any stream, for callers that hold the text already.
 SFileResult ReadProgramStream(CVelmoraDoc& doc, std::istream& in);
 
-// Writes every statement as one line. The file is written beside the target
+// Who the saving user is to a file, as its permission bits see it.
+enum class EFileUser { Owner, Group, Other, Root };
+// Whether a file of this mode is marked read-only for that user. Root may
+// write anything, but a file nobody may write was protected on purpose.
+bool WriteProtected(unsigned mode, EFileUser user);
+
+// Writes every statement as one line. A file marked read-only is refused. The file is written beside the target
 // and renamed over it, so a failed save never damages the old file.
 SFileResult WriteProgramFile(const CVelmoraDoc& doc, const std::string& path);
 // The same for a text already made, such as one the user was warned about.

@@ -116,6 +116,9 @@ std::size_t CVelmoraDoc::DeleteStatements(const std::vector<int>& lineNumbers)
     std::sort(wanted.begin(), wanted.end());
     std::vector<bool> found(wanted.size(), false);
     const std::size_t before = m_statements.size();
+    // The comment lines of a deleted statement go before the next one kept,
+    // as a single delete does; one pass, so deleting a long program stays linear.
+    std::string comments;
     std::erase_if(m_statements, [&](const std::unique_ptr<CProcess>& statement) {
         // Each request takes one statement of its number.
         auto [first, last] = std::equal_range(wanted.begin(), wanted.end(), statement->m_nLineNumber);
@@ -123,11 +126,18 @@ std::size_t CVelmoraDoc::DeleteStatements(const std::vector<int>& lineNumbers)
             const auto index = static_cast<std::size_t>(at - wanted.begin());
             if (!found[index]) {
                 found[index] = true;
+                comments.append(statement->KeptBefore());
                 return true;
             }
         }
+        if (!comments.empty()) {
+            statement->SetLayout(comments + std::string(statement->KeptBefore()),
+                                 std::string(statement->NumberWord()), std::string(statement->LineEnd()));
+            comments.clear();
+        }
         return false;
     });
+    m_trailing.insert(0, comments);
     for (bool deleted : found)
         if (!deleted)
             m_prompter.Tell(kDeleteNotFound);

@@ -1,6 +1,7 @@
 #include "tools/SimExport.h"
 
 #include "common/NumberText.h"
+#include "program/FileReplace.h"
 #include "simulation/ProfileMesh.h"
 #include "simulation/Simulation.h"
 
@@ -8,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -86,10 +86,8 @@ std::string PartStl(const CSimulation& sim)
     return stl;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& content)
+std::string WriteWholeFile(const std::string& path, const std::string& content)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    return static_cast<bool>(out);
+    const SReplaceFailure failure = ReplaceFileContents(path, content);
+    return failure.error == 0 ? std::string() : DescribeReplaceFailure("无法写入导出文件", path, failure);
 }

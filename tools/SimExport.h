@@ -14,5 +14,6 @@ std::string ProfileSvg(const CSimulation& sim);
 // The machined part as a binary STL.
 std::string PartStl(const CSimulation& sim);
 
-// False when the file cannot be written.
-bool WriteWholeFile(const std::string& path, const std::string& content);
+// Writes an export whole or not at all: an earlier export at path stays
+// as it was when the disk is full. Empty, or why the file was not written.
+std::string WriteWholeFile(const std::string& path, const std::string& content);

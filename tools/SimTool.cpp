@@ -201,9 +201,12 @@ bool WriteExports(const SOptions& options, const CSimulation& sim, std::FILE* er
         {&options.svg, ProfileSvg},        {&options.stl, PartStl}};
     bool ok = true;
     for (const auto& [path, make] : exports) {
-        if (path->empty() || WriteWholeFile(*path, make(sim)))
+        if (path->empty())
             continue;
-        std::fprintf(err, "velmora-sim: cannot write %s\n", path->c_str());
+        const std::string failure = WriteWholeFile(*path, make(sim));
+        if (failure.empty())
+            continue;
+        std::fprintf(err, "velmora-sim: %s\n", failure.c_str());
         ok = false;
     }
     return ok;

@@ -122,6 +122,34 @@ TEST_F(ProgramCommandsTest, FailedSaveIsReportedAndKeepsTheFlag)
     EXPECT_FALSE(prompter.Asked()[0].text.empty());
 }
 
+TEST_F(ProgramCommandsTest, AReadOnlyFileIsLeftAndAnotherNameOffered)
+{
+    MakeUnsaved();
+    const std::string locked = WriteFile("locked.txt", "G00X9Z9\n");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    files.Answer(locked);
+    files.Answer((dir / "copy.txt").string());
+    EXPECT_TRUE(commands.SaveProgram());
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].text, "文件“" + locked + "”是只读的，不能保存。\n是否另存为其他文件?");
+    EXPECT_EQ(prompter.Asked()[0].buttons, EPromptButtons::YesNo);
+    std::ifstream kept(locked);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "G00X9Z9\n");
+    EXPECT_TRUE(fs::exists(dir / "copy.txt"));
+    EXPECT_EQ(doc.GetTitle(), "copy.txt");
+}
+
+TEST_F(ProgramCommandsTest, AFileWithAGbkNameOpensByItsShownName)
+{
+    const std::string onDisk = WriteFile("\xd4\xb2\xbb\xa1.txt", "G00X1Z1\n"); // 圆弧.txt from a Windows zip
+    EXPECT_EQ(commands.OpenRecent((dir / "圆弧.txt").string()), EOpenResult::Opened);
+    EXPECT_EQ(doc.GetPathName(), onDisk);
+    doc.RemoveAllStatements();
+    // As a UTF-8 desktop hands the name on, each undecodable run a U+FFFD.
+    EXPECT_EQ(commands.OpenRecent((dir / "\xd4\xb2\xef\xbf\xbd\xef\xbf\xbd.txt").string()), EOpenResult::Opened);
+    EXPECT_EQ(doc.Statements().size(), 1u);
+}
+
 TEST_F(ProgramCommandsTest, NewProgramCancelledLeavesTheProgram)
 {
     MakeUnsaved();

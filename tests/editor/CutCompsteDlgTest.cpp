@@ -1,11 +1,14 @@
 #include "editor/CutCompsteDlg.h"
 
+#include "editor/CutCompsteRows.h"
 #include "editor/EditItem.h"
 #include "editor/EditList.h"
+#include "platform/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,9 +16,17 @@
 
 namespace {
 
+// The table kept by an earlier test would open in the next one.
+struct SNoKeptTable {
+    SNoKeptTable() { QSettings().remove(CCutCompsteDlg::kSettingsGroup); }
+    ~SNoKeptTable() { QSettings().remove(CCutCompsteDlg::kSettingsGroup); }
+};
+
 class CutCompsteDlgTest : public ::testing::Test {
 protected:
-    CCutCompsteDlg dialog;
+    SNoKeptTable noKeptTable;
+    CScriptedPrompter prompter;
+    CCutCompsteDlg dialog{prompter};
     CEditList* list = dialog.findChild<CEditList*>("compensationList");
 
     void SetUp() override
@@ -78,7 +89,7 @@ TEST_F(CutCompsteDlgTest, ClickOpensABoxExactlyOverTheCellWithItsText)
     EXPECT_TRUE(Box()->hasFocus());
     const QRect cell = CellRect(0, 1);
     EXPECT_EQ(Box()->geometry(), QRect(cell.left(), cell.top(), 79, cell.height()));
-    EXPECT_EQ(Box()->cursorPosition(), 0);
+    EXPECT_EQ(Box()->selectedText(), "0.000") << "typing replaces the value";
 }
 
 TEST_F(CutCompsteDlgTest, EscAfterTypingKeepsTheCellAndTheDialog)
@@ -124,6 +135,37 @@ TEST_F(CutCompsteDlgTest, EndOfEditReachesTheListsOwnerEvenWhenEscaped)
     EXPECT_TRUE(ended[0][3].toBool());
 }
 
+TEST_F(CutCompsteDlgTest, ANumberTypedOverTheCellReplacesIt)
+{
+    ClickCell(0, 1);
+    QTest::keyClicks(Box(), "1.5");
+    QTest::keyClick(Box(), Qt::Key_Return);
+    EXPECT_EQ(list->itemText(0, 1), "1.5");
+}
+
+TEST_F(CutCompsteDlgTest, AnOffsetThatIsNoNumberIsRefusedWithAMessage)
+{
+    TypeIntoCell(0, 2, "1.2.3");
+    QTest::keyClick(Box(), Qt::Key_Return);
+    EXPECT_EQ(list->itemText(0, 2), "0.000");
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{CutCompste::kNotANumber});
+}
+
+TEST_F(CutCompsteDlgTest, RowsClosedWithOkOpenAgainAndCancelledOnesDoNot)
+{
+    dialog.addRow();
+    TypeIntoCell(1, 3, "0.4");
+    QTest::keyClick(Box(), Qt::Key_Return);
+    dialog.accept();
+    CCutCompsteDlg reopened(prompter);
+    ASSERT_EQ(reopened.list()->rowCount(), 2);
+    EXPECT_EQ(reopened.list()->itemText(1, 0), "#0001");
+    EXPECT_EQ(reopened.list()->itemText(1, 3), "0.4");
+    reopened.addRow();
+    reopened.reject();
+    EXPECT_EQ(CCutCompsteDlg(prompter).list()->rowCount(), 2);
+}
+
 TEST_F(CutCompsteDlgTest, EscWithNoBoxOpenCancelsTheDialog)
 {
     list->setFocus();
@@ -136,6 +178,7 @@ TEST_F(CutCompsteDlgTest, DeleteEditsTheTextInTheBoxAndRemovesTheRowOtherwise)
 {
     dialog.addRow();
     ClickCell(1, 1);
+    QTest::keyClick(Box(), Qt::Key_Home);
     QTest::keyClick(Box(), Qt::Key_Delete);
     EXPECT_EQ(Box()->text(), ".000");
     EXPECT_EQ(list->rowCount(), 2);
@@ -149,7 +192,7 @@ TEST_F(CutCompsteDlgTest, TypingWidensTheBoxUpToTheListsRightEdge)
 {
     ClickCell(0, 1);
     const int columnRight = Box()->geometry().right();
-    QTest::keyClicks(Box(), "12345");
+    QTest::keyClicks(Box(), "1234567890");
     EXPECT_GT(Box()->geometry().right(), columnRight);
     EXPECT_LT(Box()->geometry().right() + 1, list->viewport()->width());
     QTest::keyClicks(Box(), "123456789012345678901234567890");

@@ -39,4 +39,14 @@ TEST(CompensationLabels, FourDigitsUpToNineThenTwoZerosBeforeTheIndex)
     EXPECT_EQ(CutCompste::EntryLabel(100), "#00100");
 }
 
+TEST(CompensationOffsets, PlainDecimalsAreKeptAndAnythingElseRefused)
+{
+    EXPECT_EQ(CutCompste::OffsetText(" 1.5 "), "1.5");
+    EXPECT_EQ(CutCompste::OffsetText("-.5"), "-.5");
+    EXPECT_EQ(CutCompste::OffsetText("+2"), "+2");
+    EXPECT_EQ(CutCompste::OffsetText("\xef\xbc\x91\xef\xbc\x8e\xef\xbc\x95"), "1.5"); // typed full width
+    for (const char* bad : {"", "-", ".", "1.2.3", "abc", "1e3", "+-1", "1,5"})
+        EXPECT_FALSE(CutCompste::OffsetText(bad)) << bad;
+}
+
 } // namespace

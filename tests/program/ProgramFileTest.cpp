@@ -225,6 +225,64 @@ TEST_F(ProgramFileTest, SaveReplacesTheFileWhole)
         << "no temporary file is left behind";
 }
 
+TEST_F(ProgramFileTest, SavingToALinkWritesTheFileItPointsTo)
+{
+    fs::create_directories(m_dir / "real");
+    Write(Path("real/p.txt"), "G00X9Z9\n");
+    fs::create_symlink("real/p.txt", Path("link.txt"));
+    std::istringstream in("G00X1Z1\n");
+    ReadProgramStream(doc, in);
+    ASSERT_TRUE(WriteProgramFile(doc, Path("link.txt")).ok);
+    EXPECT_TRUE(fs::is_symlink(Path("link.txt")));
+    EXPECT_EQ(Slurp(Path("real/p.txt")), "G00X1Z1\n");
+}
+
+TEST_F(ProgramFileTest, SaveRemovesTheHiddenLeftoversOfAKilledSaveOfTheSameFile)
+{
+    Write(Path(".p.txt.Ab12Cd"), "half a program");
+    Write(Path(".q.txt.Ab12Cd"), "another file's");
+    std::istringstream in("G00X1Z1\n");
+    ReadProgramStream(doc, in);
+    ASSERT_TRUE(WriteProgramFile(doc, Path("p.txt")).ok);
+    EXPECT_FALSE(fs::exists(Path(".p.txt.Ab12Cd")));
+    EXPECT_TRUE(fs::exists(Path(".q.txt.Ab12Cd")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(ProgramFileTest, RootSavingAStudentsFileLeavesItTheStudents)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    Write(Path("p.txt"), "G00X9Z9\n");
+    ASSERT_EQ(::chown(Path("p.txt").c_str(), 4321, 4322), 0);
+    std::istringstream in("G00X1Z1\n");
+    ReadProgramStream(doc, in);
+    ASSERT_TRUE(WriteProgramFile(doc, Path("p.txt")).ok);
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("p.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
+}
+
+TEST(FolderError, AFolderThatRefusesANewFileIsNamed)
+{
+    EXPECT_EQ(DescribeFolderError("无法保存程序文件", "/srv/class3/p.txt", EACCES),
+              "无法保存程序文件“/srv/class3/p.txt”：没有在文件夹“/srv/class3”中新建文件的权限。");
+    EXPECT_EQ(DescribeFolderError("无法保存程序文件", "/srv/p.txt", ENOSPC),
+              DescribeFileError("无法保存程序文件", "/srv/p.txt", ENOSPC));
+}
+
+TEST(WriteProtected, AFileIsReadOnlyWhenTheUsersWriteBitIsClear)
+{
+    EXPECT_TRUE(WriteProtected(0444, EFileUser::Owner));
+    EXPECT_FALSE(WriteProtected(0644, EFileUser::Owner));
+    EXPECT_TRUE(WriteProtected(0644, EFileUser::Group));
+    EXPECT_FALSE(WriteProtected(0664, EFileUser::Group));
+    EXPECT_TRUE(WriteProtected(0664, EFileUser::Other));
+    EXPECT_FALSE(WriteProtected(0644, EFileUser::Root)) << "root saves a student's file";
+    EXPECT_TRUE(WriteProtected(0444, EFileUser::Root));
+}
+
 TEST_F(ProgramFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy)
 {
     Write(Path("p.txt"), "G00X9Z9\n");

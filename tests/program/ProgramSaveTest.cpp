@@ -83,6 +83,13 @@ TEST_F(ProgramSave, AStatementLeftByARejectedLineReadsBackAsItself)
     EXPECT_EQ(Reopened(saved.text).at(1).substr(0, 5), "2 M03");
 }
 
+TEST_F(ProgramSave, FullWidthFormsTypedInTheFieldsMeanTheirTwins)
+{
+    // X２0 and F0。1 as a Chinese input method types them.
+    Insert("G01", {{EField::X, "X\xef\xbc\x92" "0"}, {EField::Z, "Z-40"}, {EField::F, "F0\xe3\x80\x82" "1"}});
+    EXPECT_EQ(WriteProgramText(doc).text, "G01X20Z-40F0.1\n");
+}
+
 TEST_F(ProgramSave, AFaithfulSaveFromTheEditorSaysNothing)
 {
     Insert("G00", {{EField::X, "x20"}, {EField::Z, "z 5"}});

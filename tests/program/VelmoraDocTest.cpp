@@ -126,6 +126,17 @@ TEST_F(VelmoraDocTest, BulkDeleteTakesEveryNumberGivenWithoutRenumbering)
     EXPECT_TRUE(prompter.Asked().empty());
 }
 
+TEST_F(VelmoraDocTest, BulkDeleteKeepsTheCommentLinesOfWhatItDeletes)
+{
+    Fill({10, 20, 30, 40});
+    doc.Statements()[0]->SetLayout("// name\n", "", "");
+    doc.Statements()[1]->SetLayout("// rough\n", "", "");
+    doc.Statements()[3]->SetLayout("// finish\n", "", "");
+    doc.DeleteStatements({10, 20, 40});
+    EXPECT_EQ(doc.Statements()[0]->KeptBefore(), "// name\n// rough\n");
+    EXPECT_EQ(doc.TrailingText(), "// finish\n");
+}
+
 TEST_F(VelmoraDocTest, BulkDeleteReportsEachNumberItCannotFind)
 {
     Fill({10, 20});

@@ -6,6 +6,7 @@
 #include "tools/SimTool.h"
 
 #include "GoldenSupport.h"
+#include "program/FileErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,9 @@
 #include <cstring>
 #include <sstream>
 #include <unistd.h>
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -114,6 +118,28 @@ TEST(SimTool, WritesTheMachinedPartAsBinaryStl)
     std::memcpy(&count, bytes.data() + 80, 4);
     EXPECT_GT(count, 0u);
     EXPECT_EQ(bytes.size(), 84u + 50u * count);
+}
+
+TEST(SimTool, AnExportTheDiskCannotHoldLeavesTheEarlierOneAndSaysWhy)
+{
+    // A limit on the size of files stands in for a full disk, for root as well.
+    const fs::path stl = Scratch("full.stl");
+    std::ofstream(stl) << "earlier export";
+    const std::string program = std::string(VELMORA_TEST_DATA) + "/sim/turning/program.txt";
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SRun run = RunSim({"--stl", stl.string(), program});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("velmora-sim: 无法写入导出文件“" + stl.string() + "”：" + FileErrorReason(EFBIG)),
+              std::string::npos) << run.err;
+    EXPECT_EQ(golden::Slurp(stl), "earlier export");
+    fs::remove(stl);
 }
 
 } // namespace
