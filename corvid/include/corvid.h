@@ -108,7 +108,7 @@ CORVID_API short CV_LastOsError(void);
 
 /* ---- Cards, reset, background commands ---------------------------------- */
 CORVID_API short CV_Open(void);
-CORVID_API short CV_Close(void);
+CORVID_API short CV_Close(void); /* also ends the card's vector list */
 CORVID_API short CV_Reset(void);
 CORVID_API short CV_HardRst(void);
 CORVID_API short CV_SwitchtoCardNo(short card);     /* 0 to 15, else -1 */
@@ -124,8 +124,9 @@ CORVID_API short CV_GetBgCommandResult(void* buffer, uint32_t size); /* NULL wit
    CV_AddList) and CV_EndList, at the end of the segment sent before. A value
    that is not a finite number gives 7 before anything is sent. */
 /* coefficients: X, Y, Z, A and the offset (rounded to whole pulses). 6 when the
-   mapping cannot be inverted, or no memory could be had for it (then nothing
-   changes). */
+   mapping cannot be inverted, or no memory could be had for it. A mapping,
+   limit or position call that does not return 0 leaves the library's mapping,
+   limits and points as they were. */
 CORVID_API short CV_MapAxis(short axis, const double* coefficients);
 CORVID_API short CV_StrtList(void);
 CORVID_API short CV_AddList(void);
@@ -155,6 +156,9 @@ CORVID_API short CV_GetBrkPnt(double* point); /* four doubles */
 CORVID_API short CV_GetCrdSts(short* status);
 CORVID_API short CV_GetMtnNm(short* number);
 CORVID_API short CV_GetCrdVel(double* velocity);
+/* The current axis's acceleration limit, a magnitude of 1e-12 to 16384. Each
+   coordinate then gets the largest acceleration that keeps every motor mapped
+   to it within its own limit (16384, no limit, when no motor follows it). */
 CORVID_API short CV_SetAccLmt(double limit);
 CORVID_API short CV_SetAtlPos(int32_t position);
 CORVID_API short CV_SynchPos(void);
