@@ -69,31 +69,34 @@ short SelectAxis(SCard& card, short axis)
 }  // namespace
 }  // namespace corvid
 
+using corvid::CallOnCurrentCard;
 using corvid::OnCurrentCard;
 using corvid::SCard;
 
 #define CORVID_DEFINE_FIXED(name, word, argument) \
-    short name(void) { return OnCurrentCard([](SCard& card) { return corvid::SendCommand(card, word, argument); }); }
+    short name(void) { return CallOnCurrentCard(corvid::SendCommand, word, argument); }
 CORVID_FIXED_COMMANDS(CORVID_DEFINE_FIXED)
 #undef CORVID_DEFINE_FIXED
 
 #define CORVID_DEFINE_PROFILE(name, word) \
-    short name(void) { return OnCurrentCard([](SCard& card) { return corvid::SendProfile(card, word); }); }
+    short name(void) { return CallOnCurrentCard(corvid::SendProfile, word); }
 CORVID_PROFILE_COMMANDS(CORVID_DEFINE_PROFILE)
 #undef CORVID_DEFINE_PROFILE
 
 #define CORVID_DEFINE_SETTER(name, word, type, convert)                                   \
     short name(type value)                                                                \
     {                                                                                     \
-        return OnCurrentCard([value](SCard& card) { return corvid::SendConverted(card, word, corvid::convert(value)); }); \
+        return CallOnCurrentCard(corvid::SendConverted, word, corvid::convert(value)); \
     }
 CORVID_VALUE_SETTERS(CORVID_DEFINE_SETTER)
 #undef CORVID_DEFINE_SETTER
 
-#define CORVID_DEFINE_GETTER(name, word, type, convert) \
+#define CORVID_DEFINE_GETTER(name, word, type, convert)                          \
     short name(type* out)                                                        \
-    {                                                                             \
-        return OnCurrentCard([out](SCard& card) { return corvid::ReadConverted(card, word, out, corvid::convert); }); \
+    {                                                                            \
+        return OnCurrentCard([out](SCard& card) {                                \
+            return corvid::ReadConverted(card, word, out, corvid::convert);     \
+        });                                                                      \
     }
 CORVID_GETTERS(CORVID_DEFINE_GETTER)
 #undef CORVID_DEFINE_GETTER
@@ -108,14 +111,14 @@ CORVID_GETTERS(CORVID_DEFINE_GETTER)
 CORVID_INDEXED_GETTERS(CORVID_DEFINE_INDEXED)
 #undef CORVID_DEFINE_INDEXED
 
-short CV_Axis(short axis) { return OnCurrentCard([axis](SCard& card) { return corvid::SelectAxis(card, axis); }); }
+short CV_Axis(short axis) { return CallOnCurrentCard(corvid::SelectAxis, axis); }
 
 short CV_SetSpyItem(short index, short item)
 {
     const std::int64_t argument = static_cast<std::int32_t>(
         (static_cast<std::uint32_t>(static_cast<unsigned short>(item)) << 16) |
         static_cast<unsigned short>(index));
-    return OnCurrentCard([argument](SCard& card) { return corvid::SendCommand(card, corvid::kSpyItemWord, argument); });
+    return CallOnCurrentCard(corvid::SendCommand, corvid::kSpyItemWord, argument);
 }
 
 short CV_RstIntr(void) { return CV_RC_DONE; }

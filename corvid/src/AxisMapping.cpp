@@ -189,17 +189,20 @@ short PositionCommand(SCard& card, std::uint16_t word, std::int32_t argument)
 }  // namespace
 }  // namespace corvid
 
+using corvid::CallOnCurrentCard;
 using corvid::OnCurrentCard;
 using corvid::SCard;
 
 short CV_MapAxis(short axis, const double* coefficients)
 {
-    return OnCurrentCard(CV_RC_MAPPING, [=](SCard& card) { return corvid::MapAxis(card, axis, coefficients); });
+    return OnCurrentCard(CV_RC_MAPPING, [=](SCard& card) {
+        return corvid::MapAxis(card, axis, coefficients);
+    });
 }
 
 short CV_SetAccLmt(double limit)
 {
-    return OnCurrentCard([limit](SCard& card) { return corvid::SetAccLmt(card, limit); });
+    return CallOnCurrentCard(corvid::SetAccLmt, limit);
 }
 
 short CV_SetAtlPos(std::int32_t position)
@@ -211,10 +214,10 @@ short CV_SetAtlPos(std::int32_t position)
 
 short CV_SynchPos(void)
 {
-    return OnCurrentCard([](SCard& card) { return corvid::PositionCommand(card, corvid::kSynchPosWord, 0); });
+    return CallOnCurrentCard(corvid::PositionCommand, corvid::kSynchPosWord, 0);
 }
 
 short CV_ZeroPos(void)
 {
-    return OnCurrentCard([](SCard& card) { return corvid::PositionCommand(card, corvid::kZeroPosWord, 0); });
+    return CallOnCurrentCard(corvid::PositionCommand, corvid::kZeroPosWord, 0);
 }

@@ -48,14 +48,15 @@ short Select(short card, short limit, short refusal)
 }  // namespace
 }  // namespace corvid
 
+using corvid::CallOnCurrentCard;
 using corvid::OnCurrentCard;
 using corvid::SCard;
 
-short CV_Open(void) { return OnCurrentCard([](SCard& card) { return corvid::OpenCard(card); }); }
+short CV_Open(void) { return CallOnCurrentCard(corvid::OpenCard); }
 
-short CV_Close(void) { return OnCurrentCard([](SCard& card) { return corvid::CloseCard(card); }); }
+short CV_Close(void) { return CallOnCurrentCard(corvid::CloseCard); }
 
-short CV_Reset(void) { return OnCurrentCard([](SCard& card) { return corvid::ResetCard(card); }); }
+short CV_Reset(void) { return CallOnCurrentCard(corvid::ResetCard); }
 
 short CV_SwitchtoCardNo(short card) { return corvid::Select(card, corvid::kCardCount - 1, CV_RC_COMM); }
 
@@ -67,17 +68,17 @@ short CV_GetIntr(unsigned short* status)
 {
     if (status == nullptr)
         return CV_RC_RANGE;
-    return OnCurrentCard([status](SCard& card) { return corvid::GetInterruptStatus(card, status); });
+    return CallOnCurrentCard(corvid::GetInterruptStatus, status);
 }
 
 short CV_SetIntSyncEvent(std::int32_t event)
 {
-    return OnCurrentCard([event](SCard& card) { return corvid::SetSyncEvent(card, event); });
+    return CallOnCurrentCard(corvid::SetSyncEvent, event);
 }
 
 short CV_SetBgCommandSet(const void* set, std::uint32_t size)
 {
-    return OnCurrentCard([set, size](SCard& card) { return corvid::SetBackgroundSet(card, set, size); });
+    return CallOnCurrentCard(corvid::SetBackgroundSet, set, size);
 }
 
 short CV_GetBgCommandResult(void* buffer, std::uint32_t size)

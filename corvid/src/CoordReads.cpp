@@ -81,7 +81,8 @@ short ReadBreakPoint(SCard& card, Point4& point)
 short ReadAxisPosition(SCard& card, int axis, double& position)
 {
     std::uint32_t reply = 0;
-    if (ReadWordWith(card, kAxisPosition, static_cast<std::uint32_t>(axis), CORVID_REPLY_32, reply) != CV_RC_DONE)
+    const auto parameter = static_cast<std::uint32_t>(axis);
+    if (ReadWordWith(card, kAxisPosition, parameter, CORVID_REPLY_32, reply) != CV_RC_DONE)
         return CV_RC_COMM;
     position = static_cast<std::int32_t>(reply);
     return CV_RC_DONE;
@@ -98,31 +99,36 @@ short SegmentStart(SCard& card, Point4& start)
 
 }  // namespace corvid
 
+using corvid::CallOnCurrentCard;
 using corvid::OnCurrentCard;
 using corvid::SCard;
 
 short CV_GetPrfPnt(double* point)
 {
-    return OnCurrentCard([point](SCard& card) { return corvid::PointOut(card, point, corvid::ReadProfilePoint); });
+    return CallOnCurrentCard(corvid::PointOut, point, corvid::ReadProfilePoint);
 }
 
 short CV_GetBrkPnt(double* point)
 {
-    return OnCurrentCard([point](SCard& card) { return corvid::PointOut(card, point, corvid::ReadBreakPoint); });
+    return CallOnCurrentCard(corvid::PointOut, point, corvid::ReadBreakPoint);
 }
 
 short CV_GetCrdSts(short* status)
 {
     if (status == nullptr)
         return CV_RC_RANGE;
-    return OnCurrentCard([status](SCard& card) { return corvid::ReadShort(card, corvid::kCoordStatus, *status); });
+    return OnCurrentCard([status](SCard& card) {
+        return corvid::ReadShort(card, corvid::kCoordStatus, *status);
+    });
 }
 
 short CV_GetMtnNm(short* number)
 {
     if (number == nullptr)
         return CV_RC_RANGE;
-    return OnCurrentCard([number](SCard& card) { return corvid::ReadShort(card, corvid::kMotionNumber, *number); });
+    return OnCurrentCard([number](SCard& card) {
+        return corvid::ReadShort(card, corvid::kMotionNumber, *number);
+    });
 }
 
 short CV_GetCrdVel(double* velocity)

@@ -59,6 +59,13 @@ short OnCurrentCard(Call&& call) noexcept
     return OnCurrentCard(-1, static_cast<Call&&>(call));
 }
 
+// The same for a function of the card, given the call's own arguments.
+template <class... Parameters, class... Arguments>
+short CallOnCurrentCard(short (*function)(SCard&, Parameters...), Arguments... arguments) noexcept
+{
+    return OnCurrentCard([=](SCard& card) { return function(card, arguments...); });
+}
+
 // Takes the card's lock unless a download or a hard reset holds it.
 bool LockUnlessResetting(SCard& card, std::unique_lock<std::mutex>& lock);
 

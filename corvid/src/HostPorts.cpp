@@ -137,40 +137,39 @@ short WriteDataWord(SCard& card, std::uint16_t address, std::uint16_t value)
 
 }  // namespace corvid
 
-using corvid::OnCurrentCard;
-using corvid::SCard;
+using corvid::CallOnCurrentCard;
 
-short CV_HardRst(void) { return OnCurrentCard([](SCard& card) { return corvid::HardResetCall(card); }); }
+short CV_HardRst(void) { return CallOnCurrentCard(corvid::HardResetCall); }
 
 short CV_ShowData(unsigned short* words, unsigned short address, unsigned short count)
 {
     if (words == nullptr && count > 0)
         return CV_RC_RANGE;
-    return OnCurrentCard([=](SCard& card) { return corvid::ShowData(card, words, address, count); });
+    return CallOnCurrentCard(corvid::ShowData, words, address, count);
 }
 
 short CV_ShowProg(std::uint32_t* values, unsigned short address, unsigned short count)
 {
     if (values == nullptr && count > 0)
         return CV_RC_RANGE;
-    return OnCurrentCard([=](SCard& card) { return corvid::ShowProg(card, values, address, count); });
+    return CallOnCurrentCard(corvid::ShowProg, values, address, count);
 }
 
 short CV_WriteData(unsigned short address, unsigned short value)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::WriteData(card, address, value); });
+    return CallOnCurrentCard(corvid::WriteData, address, value);
 }
 
 short CV_WriteProg(unsigned short address, unsigned short value)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::WriteProg(card, address, value); });
+    return CallOnCurrentCard(corvid::WriteProg, address, value);
 }
 
 namespace {
 
 short ChangeInterrupt(std::uint16_t clear, std::uint16_t set)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ChangeInterruptControl(card, clear, set); });
+    return CallOnCurrentCard(corvid::ChangeInterruptControl, clear, set);
 }
 
 }  // namespace

@@ -70,14 +70,15 @@ short StartMotion(SCard& card)
 }  // namespace
 }  // namespace corvid
 
+using corvid::CallOnCurrentCard;
 using corvid::OnCurrentCard;
 using corvid::SCard;
 
-short CV_StrtList(void) { return OnCurrentCard([](SCard& card) { return corvid::Bare(card, corvid::kStartListWord, 1); }); }
+short CV_StrtList(void) { return CallOnCurrentCard(corvid::Bare, corvid::kStartListWord, 1); }
 
-short CV_AddList(void) { return OnCurrentCard([](SCard& card) { return corvid::Bare(card, corvid::kAddListWord, 1); }); }
+short CV_AddList(void) { return CallOnCurrentCard(corvid::Bare, corvid::kAddListWord, 1); }
 
-short CV_EndList(void) { return OnCurrentCard([](SCard& card) { return corvid::Bare(card, corvid::kEndListWord, 0); }); }
+short CV_EndList(void) { return CallOnCurrentCard(corvid::Bare, corvid::kEndListWord, 0); }
 
 short CV_StpMtn(void)
 {
@@ -86,10 +87,12 @@ short CV_StpMtn(void)
 
 short CV_EStpMtn(void)
 {
-    return corvid::StopOnCurrentCard([](SCard& card) { return corvid::Bare(card, corvid::kEmergencyStopWord, 0); });
+    return corvid::StopOnCurrentCard([](SCard& card) {
+        return corvid::Bare(card, corvid::kEmergencyStopWord, 0);
+    });
 }
 
-short CV_StrtMtn(void) { return OnCurrentCard([](SCard& card) { return corvid::StartMotion(card); }); }
+short CV_StrtMtn(void) { return CallOnCurrentCard(corvid::StartMotion); }
 
 short CV_CrdAuStpOn(void)
 {
@@ -100,15 +103,15 @@ short CV_CrdAuStpOn(void)
 
 short CV_CrdAuStpOff(void)
 {
-    return OnCurrentCard([](SCard& card) { return corvid::Bare(card, corvid::kAutoStopWord, corvid::kUnchanged); });
+    return CallOnCurrentCard(corvid::Bare, corvid::kAutoStopWord, corvid::kUnchanged);
 }
 
 short CV_SetSynVel(double velocity)
 {
-    return OnCurrentCard([velocity](SCard& card) { return corvid::SetSynVel(card, velocity); });
+    return CallOnCurrentCard(corvid::SetSynVel, velocity);
 }
 
 short CV_SetSynAcc(double acceleration)
 {
-    return OnCurrentCard([acceleration](SCard& card) { return corvid::SetSynAcc(card, acceleration); });
+    return CallOnCurrentCard(corvid::SetSynAcc, acceleration);
 }

@@ -177,62 +177,61 @@ short Move(SCard& card, int coordinates, const Point4& end, double velocity, dou
 }  // namespace
 }  // namespace corvid
 
-using corvid::OnCurrentCard;
-using corvid::SCard;
+using corvid::CallOnCurrentCard;
 
-short CV_LnXY(double x, double y) { return OnCurrentCard([=](SCard& card) { return corvid::Line(card, 2, {x, y, 0, 0}); }); }
+short CV_LnXY(double x, double y) { return CallOnCurrentCard(corvid::Line, 2, corvid::Point4{x, y, 0, 0}); }
 
 short CV_LnXYZ(double x, double y, double z)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::Line(card, 3, {x, y, z, 0}); });
+    return CallOnCurrentCard(corvid::Line, 3, corvid::Point4{x, y, z, 0});
 }
 
 short CV_LnXYZA(double x, double y, double z, double a)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::Line(card, 4, {x, y, z, a}); });
+    return CallOnCurrentCard(corvid::Line, 4, corvid::Point4{x, y, z, a});
 }
 
 short CV_ArcXY(double xCentre, double yCentre, double angle)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByAngle(card, corvid::kPlaneXY, xCentre, yCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneXY, xCentre, yCentre, angle);
 }
 
 short CV_ArcYZ(double yCentre, double zCentre, double angle)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByAngle(card, corvid::kPlaneYZ, yCentre, zCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneYZ, yCentre, zCentre, angle);
 }
 
 short CV_ArcZX(double zCentre, double xCentre, double angle)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByAngle(card, corvid::kPlaneZX, zCentre, xCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneZX, zCentre, xCentre, angle);
 }
 
 short CV_ArcXYP(double x, double y, double radius, short direction)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByRadius(card, corvid::kPlaneXY, x, y, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneXY, x, y, radius, direction);
 }
 
 short CV_ArcYZP(double y, double z, double radius, short direction)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByRadius(card, corvid::kPlaneYZ, y, z, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneYZ, y, z, radius, direction);
 }
 
 short CV_ArcZXP(double z, double x, double radius, short direction)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::ArcByRadius(card, corvid::kPlaneZX, z, x, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneZX, z, x, radius, direction);
 }
 
 short CV_MvXY(double x, double y, double velocity, double acceleration)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::Move(card, 2, {x, y, 0, 0}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 2, corvid::Point4{x, y, 0, 0}, velocity, acceleration);
 }
 
 short CV_MvXYZ(double x, double y, double z, double velocity, double acceleration)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::Move(card, 3, {x, y, z, 0}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 3, corvid::Point4{x, y, z, 0}, velocity, acceleration);
 }
 
 short CV_MvXYZA(double x, double y, double z, double a, double velocity, double acceleration)
 {
-    return OnCurrentCard([=](SCard& card) { return corvid::Move(card, 4, {x, y, z, a}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 4, corvid::Point4{x, y, z, a}, velocity, acceleration);
 }

@@ -68,7 +68,8 @@ short Fault(sim::CCardSim& sim, short fault, short count)
 std::int32_t CopyLog(const sim::CCardSim& sim, CV_SimRequest* requests, std::int32_t capacity)
 {
     const auto& received = sim.Received();
-    const std::size_t copied = std::min<std::size_t>(received.size(), static_cast<std::size_t>(std::max(capacity, 0)));
+    const auto room = static_cast<std::size_t>(std::max(capacity, 0));
+    const std::size_t copied = std::min(received.size(), room);
     for (std::size_t i = 0; i < copied; ++i)
         requests[i] = {received[i].command, received[i].replyKind, received[i].wordsSent, 0,
                        received[i].argument};
@@ -120,7 +121,9 @@ short CV_SimSetStatus(short card, short axis, unsigned short status)
 
 short CV_SimFault(short card, short fault, short count)
 {
-    return corvid::OnSimulatedCard(card, [=](corvid::sim::CCardSim& sim) { return corvid::Fault(sim, fault, count); });
+    return corvid::OnSimulatedCard(card, [=](corvid::sim::CCardSim& sim) {
+        return corvid::Fault(sim, fault, count);
+    });
 }
 
 std::int32_t CV_SimLog(short card, CV_SimRequest* requests, std::int32_t capacity)

@@ -35,6 +35,7 @@ constexpr Codes kSegment = Allow({0, -1, 1, 2, 3, 5, 7});
 constexpr Codes kProfile = Allow({0, -1, 1, 4, 7});
 constexpr Codes kMapping = Allow({0, -1, 1, 6, 7});
 constexpr Codes kOpen = Allow({0, -1});
+constexpr Codes kNumbered = Allow({0, -1, 1});  // an axis or channel number out of range gives 1
 constexpr Codes kDownload = Allow({0, -1, -2, -3});
 
 class CFuzzer {
@@ -50,6 +51,9 @@ public:
     long Run(long calls, bool alone);
 
     int Pick(int count) { return static_cast<int>(m_random() % static_cast<unsigned>(count)); }
+    // A card, axis or index from first to first + count - 1.
+    short Index(int first, int count) { return static_cast<short>(first + Pick(count)); }
+    unsigned short Address() { return static_cast<unsigned short>(Short()); }
     double Real();
     short Short();
     std::int32_t Whole();
@@ -78,13 +82,15 @@ double CFuzzer::Real()
 short CFuzzer::Short()
 {
     static const short kValues[] = {-1, 0, 1, 2, 3, 4, 5, 6, 9, 16, 0x3FFF, 0x4000, 32767, -32768};
-    return Pick(4) == 0 ? static_cast<short>(m_random()) : kValues[Pick(static_cast<int>(std::size(kValues)))];
+    const short chosen = kValues[Pick(static_cast<int>(std::size(kValues)))];
+    return Pick(4) == 0 ? static_cast<short>(m_random()) : chosen;
 }
 
 std::int32_t CFuzzer::Whole()
 {
     static const std::int32_t kValues[] = {0, 1, -1, 0x3FFFFFFF, 0x40000000, INT32_MIN, INT32_MAX};
-    return Pick(3) == 0 ? static_cast<std::int32_t>(m_random()) : kValues[Pick(static_cast<int>(std::size(kValues)))];
+    const std::int32_t chosen = kValues[Pick(static_cast<int>(std::size(kValues)))];
+    return Pick(3) == 0 ? static_cast<std::int32_t>(m_random()) : chosen;
 }
 
 // A small image, whole or broken somewhere; a refusal must not reach the card,
@@ -121,9 +127,9 @@ const SCall kCalls[] = {
     {"CV_Close", [](CFuzzer&, bool) { return CV_Close(); }, Allow({0}), true},
     {"CV_Reset", [](CFuzzer&, bool) { return CV_Reset(); }, kOpen, true},
     {"CV_HardRst", [](CFuzzer&, bool) { return CV_HardRst(); }, kOpen, true},
-    {"CV_SwitchtoCardNo", [](CFuzzer& f, bool) { return CV_SwitchtoCardNo(static_cast<short>(f.Pick(18) - 1)); }, kOpen, false},
-    {"CV_SetDeviceIndex", [](CFuzzer& f, bool) { return CV_SetDeviceIndex(static_cast<short>(f.Pick(6) - 1)); }, Allow({0, 16}), false},
-    {"CV_Axis", [](CFuzzer& f, bool) { return CV_Axis(static_cast<short>(f.Pick(6))); }, Allow({0, -1, 1}), true},
+    {"CV_SwitchtoCardNo", [](CFuzzer& f, bool) { return CV_SwitchtoCardNo(f.Index(-1, 18)); }, kOpen, false},
+    {"CV_SetDeviceIndex", [](CFuzzer& f, bool) { return CV_SetDeviceIndex(f.Index(-1, 6)); }, Allow({0, 16}), false},
+    {"CV_Axis", [](CFuzzer& f, bool) { return CV_Axis(f.Index(0, 6)); }, kNumbered, true},
     {"CV_SetVel", [](CFuzzer& f, bool) { return CV_SetVel(f.Real()); }, kSetter, true},
     {"CV_SetJerk", [](CFuzzer& f, bool) { return CV_SetJerk(f.Real()); }, kSetter, true},
     {"CV_SetSmplTm", [](CFuzzer& f, bool) { return CV_SetSmplTm(f.Real()); }, kSetter, true},
@@ -132,12 +138,12 @@ const SCall kCalls[] = {
     {"CV_SetSpyItem", [](CFuzzer& f, bool) { return CV_SetSpyItem(f.Short(), f.Short()); }, kSetter, true},
     {"CV_GetPos", [](CFuzzer&, bool) { std::int32_t v = 0; return CV_GetPos(&v); }, kGetter, true},
     {"CV_GetJerk", [](CFuzzer&, bool) { double v = 0; return CV_GetJerk(&v); }, kGetter, true},
-    {"CV_GetAdc", [](CFuzzer& f, bool) { short v = 0; return CV_GetAdc(f.Short(), &v); }, Allow({0, -1, 1}), true},
+    {"CV_GetAdc", [](CFuzzer& f, bool) { short v = 0; return CV_GetAdc(f.Short(), &v); }, kNumbered, true},
     {"CV_EncVel", [](CFuzzer& f, bool) { double v = 0; return CV_EncVel(f.Short(), &v); }, kGetter, true},
     {"CV_GetPrfPnt", [](CFuzzer&, bool) { double p[4]; return CV_GetPrfPnt(p); }, kGetter, true},
     {"CV_MapAxis", [](CFuzzer& f, bool) {
          const double c[5] = {f.Real(), f.Real(), f.Real(), f.Real(), f.Real()};
-         return CV_MapAxis(static_cast<short>(f.Pick(6)), c);
+         return CV_MapAxis(f.Index(0, 6), c);
      }, kMapping, true},
     {"CV_SetAccLmt", [](CFuzzer& f, bool) { return CV_SetAccLmt(f.Real()); }, kProfile, true},
     {"CV_SetAtlPos", [](CFuzzer& f, bool) { return CV_SetAtlPos(f.Whole()); }, kMapping, true},
@@ -148,13 +154,16 @@ const SCall kCalls[] = {
     {"CV_SetSynAcc", [](CFuzzer& f, bool) { return CV_SetSynAcc(f.Real()); }, kProfile, true},
     {"CV_LnXYZ", [](CFuzzer& f, bool) { return CV_LnXYZ(f.Real(), f.Real(), f.Real()); }, kSegment, true},
     {"CV_ArcYZ", [](CFuzzer& f, bool) { return CV_ArcYZ(f.Real(), f.Real(), f.Real()); }, kSegment, true},
-    {"CV_ArcZXP", [](CFuzzer& f, bool) { return CV_ArcZXP(f.Real(), f.Real(), f.Real(), f.Short()); }, kSegment, true},
-    {"CV_MvXYZA", [](CFuzzer& f, bool) { return CV_MvXYZA(f.Real(), f.Real(), f.Real(), f.Real(), f.Real(), f.Real()); }, kProfile, true},
+    {"CV_ArcZXP", [](CFuzzer& f, bool) { return CV_ArcZXP(f.Real(), f.Real(), f.Real(), f.Short()); }, kSegment,
+     true},
+    {"CV_MvXYZA", [](CFuzzer& f, bool) {
+         return CV_MvXYZA(f.Real(), f.Real(), f.Real(), f.Real(), f.Real(), f.Real());
+     }, kProfile, true},
     {"CV_ShowProg", [](CFuzzer& f, bool) {
          std::vector<std::uint32_t> v(64);
-         return CV_ShowProg(v.data(), static_cast<unsigned short>(f.Short()), static_cast<unsigned short>(f.Pick(65)));
+         return CV_ShowProg(v.data(), f.Address(), static_cast<unsigned short>(f.Pick(65)));
      }, kGetter, true},
-    {"CV_WriteData", [](CFuzzer& f, bool) { return CV_WriteData(static_cast<unsigned short>(f.Short()), 1); }, kGetter, true},
+    {"CV_WriteData", [](CFuzzer& f, bool) { return CV_WriteData(f.Address(), 1); }, kGetter, true},
     {"CV_ReadData", [](CFuzzer&, bool) {
          std::vector<short> v(3400);
          return static_cast<short>(CV_ReadData(v.data()) < -1 ? -2 : 0);
@@ -171,7 +180,8 @@ void CFuzzer::Check(const char* name, short result, Codes allowed, bool hasReaso
 {
     const short reason = CV_LastOsError();
     const bool known = result >= -3 && result <= 16 && (allowed >> (result + 3) & 1) != 0;
-    const bool explained = !hasReason || result != CV_RC_COMM || (reason >= CV_OS_NO_DEVICE && reason <= CV_OS_NO_TRANSPORT);
+    const bool reasoned = reason >= CV_OS_NO_DEVICE && reason <= CV_OS_NO_TRANSPORT;
+    const bool explained = !hasReason || result != CV_RC_COMM || reasoned;
     if (known && explained && CV_ErrText(result) != nullptr)
         return;
     std::fprintf(stderr, "fuzz: %s gave %d (reason %d)\n", name, result, reason);
