@@ -41,18 +41,6 @@ short ClearMemories(SCard& card)
     return Fill(card, kClearedWords, 1);
 }
 
-short AnnounceToHost(SCard& card)
-{
-    std::uint16_t ignored = 0;
-    if (PortWrite(card, kHostStatusPort, 0) != 0)
-        return CV_RC_COMM;
-    Wait(card, kHostStatusMs);
-    if (PortRead(card, kHostStatusPort, ignored) != 0)
-        return CV_RC_COMM;
-    Wait(card, kHostStatusMs);
-    return CV_RC_DONE;
-}
-
 short WriteProgramSection(SCard& card, const SImageSection& section, SHeldWord& held)
 {
     std::size_t first = 0;
@@ -113,7 +101,7 @@ short Load(SCard& card, const SImage& image)
 {
     const CResetting resetting(card);
     SHeldWord held;
-    if (ClearMemories(card) != 0 || HardReset(card) != 0 || AnnounceToHost(card) != 0 ||
+    if (ClearMemories(card) != 0 || HardReset(card) != 0 || PulsePort(card, kHostStatusPort, kHostStatusMs, kHostStatusMs) != 0 ||
         WriteSections(card, image, held) != 0 || WriteHeldWord(card, held) != 0)
         return CV_RC_COMM;
     return ResetCard(card);

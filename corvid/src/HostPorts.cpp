@@ -80,17 +80,19 @@ short HardResetCall(SCard& card)
 
 bool InMemory(std::uint32_t address, std::uint32_t count) { return address + count <= kMemoryWords; }
 
-short HardReset(SCard& card)
+short PulsePort(SCard& card, std::uint16_t port, std::uint32_t holdMs, std::uint32_t settleMs)
 {
     std::uint16_t ignored = 0;
-    if (PortWrite(card, kHardResetPort, 0) != 0)
+    if (PortWrite(card, port, 0) != 0)
         return CV_RC_COMM;
-    Wait(card, kHardResetHoldMs);
-    if (PortRead(card, kHardResetPort, ignored) != 0)
+    Wait(card, holdMs);
+    if (PortRead(card, port, ignored) != 0)
         return CV_RC_COMM;
-    Wait(card, kHardResetSettleMs);
+    Wait(card, settleMs);
     return CV_RC_DONE;
 }
+
+short HardReset(SCard& card) { return PulsePort(card, kHardResetPort, kHardResetHoldMs, kHardResetSettleMs); }
 
 short ReadProgramWord(SCard& card, std::uint16_t address, std::uint32_t& value)
 {

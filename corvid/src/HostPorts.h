@@ -21,6 +21,9 @@ constexpr std::uint32_t kMemoryWords = 0x4000;  // in each memory
 // Whether count words from address lie inside one memory.
 bool InMemory(std::uint32_t address, std::uint32_t count);
 
+// Writes 0 to the port, waits, reads it back and waits again.
+short PulsePort(SCard& card, std::uint16_t port, std::uint32_t holdMs, std::uint32_t settleMs);
+
 // The port sequence alone; the caller marks the card as resetting.
 short HardReset(SCard& card);
 
