@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -21,37 +20,21 @@ namespace {
 // inside its card for as long as a test needs.
 class CHeldWaits {
 public:
-    CHeldWaits()
-    {
-        corvid::sim::CSimBench::Instance().SetWaitHook([this](std::uint32_t) { Hold(); });
-    }
-    ~CHeldWaits() { Release(); }
-
-    void AwaitHolding()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_holding; });
-    }
-    void Release()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_released = true;
-        m_changed.notify_all();
-    }
+    CHeldWaits() { corvid::sim::CSimBench::Instance().SetWaitHook([this](std::uint32_t) { Hold(); }); }
+    void AwaitHolding() { m_holding.get_future().wait(); }
+    void Release() { m_release.set_value(); }
 
 private:
     void Hold()
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_holding = true;
-        m_changed.notify_all();
-        m_changed.wait(lock, [this] { return m_released; });
+        std::call_once(m_first, [this] { m_holding.set_value(); });
+        m_released.wait();
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_holding = false;
-    bool m_released = false;
+    std::promise<void> m_holding;
+    std::promise<void> m_release;
+    std::shared_future<void> m_released = m_release.get_future().share();
+    std::once_flag m_first;
 };
 
 std::string SmallImage()
