@@ -6,7 +6,6 @@
 #include "corvid.h"
 #include "corvid_ioctl.h"
 
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -40,20 +39,6 @@ SShared& Shared()
     static SShared shared;
     return shared;
 }
-
-struct SCards {
-    std::array<SCard, kCardCount> all;
-    SCards()
-    {
-        for (short i = 0; i < kCardCount; ++i)
-            all[static_cast<std::size_t>(i)].index = i;
-    }
-};
-
-std::atomic<short> g_chosenLast{0};
-// Read on every call: initial-exec keeps them a plain load.
-[[gnu::tls_model("initial-exec")]] thread_local short t_chosen = -1;
-[[gnu::tls_model("initial-exec")]] thread_local short t_failure = 0;
 
 // The environment is read when a card opens while none is open, so a program
 // (or a test) can change it in between.
@@ -108,25 +93,14 @@ short OpenHandle(SCard& card)
 
 }  // namespace
 
-SCard& CardAt(short index)
-{
-    static SCards cards;
-    return cards.all[static_cast<std::size_t>(index)];
-}
-
-short CurrentCard() { return t_chosen >= 0 ? t_chosen : g_chosenLast.load(std::memory_order_relaxed); }
+constinit SCards g_cards;
+constinit std::atomic<short> g_chosenLast{0};
 
 void SelectCard(short card)
 {
     t_chosen = card;
     g_chosenLast.store(card, std::memory_order_relaxed);
 }
-
-void ForgetFailure() { t_failure = 0; }
-
-void Fail(short reason) { t_failure = reason; }
-
-short FailureReason() { return t_failure; }
 
 // Polls rather than blocks, so that a download that takes the card meanwhile
 // is noticed at once.

@@ -24,17 +24,35 @@ struct SCard {
     std::atomic<bool> resetting{false};
 };
 
-SCard& CardAt(short index);
+// Every call reads these: they are defined here, so that reading them is a
+// plain load. initial-exec is safe for a library this small even when a
+// program loads it at run time.
+struct SCards;
+extern SCards g_cards;
+extern std::atomic<short> g_chosenLast;
+[[gnu::tls_model("initial-exec")]] inline thread_local short t_chosen = -1;
+[[gnu::tls_model("initial-exec")]] inline thread_local short t_failure = 0;
+
+struct SCards {
+    SCard all[kCardCount];
+    constexpr SCards()
+    {
+        for (short i = 0; i < kCardCount; ++i)
+            all[i].index = i;
+    }
+};
+
+inline SCard& CardAt(short index) { return g_cards.all[index]; }
 
 // The calling thread's card: the one it chose last, or, if it never chose,
 // the one any thread chose last.
-short CurrentCard();
+inline short CurrentCard() { return t_chosen >= 0 ? t_chosen : g_chosenLast.load(std::memory_order_relaxed); }
 void SelectCard(short card);
 
 // Why the calling thread's last call failed (a CV_OS_* reason, or 0).
-void ForgetFailure();
-void Fail(short reason);
-short FailureReason();
+inline void ForgetFailure() { t_failure = 0; }
+inline void Fail(short reason) { t_failure = reason; }
+inline short FailureReason() { return t_failure; }
 
 // Runs one exported call on the current card under that card's lock. Nothing
 // thrown inside may reach a C caller: whatever is thrown (an allocation that
