@@ -18,6 +18,8 @@ packages=(
   xvfb xauth
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # Corvid's Python wrapper is tested from Python
+  python3
   # the end-to-end test: window manager, synthetic input, screenshots, OCR
   openbox xdotool x11-utils imagemagick tesseract-ocr tesseract-ocr-eng
   # fonts: Chinese texts and the 3D lettering

@@ -10,9 +10,19 @@
  * Units are the card's: positions in pulses, velocities in pulses per sample,
  * accelerations in pulses per sample squared, angles in degrees.
  *
- * Threads: every call is serialised inside the library, so calls from several
- * threads do not corrupt each other. The current card and the current axis are
- * process-wide: a switch made by one thread applies to the calls of all.
+ * Threads: each card has a lock of its own, held for the whole of one call on
+ * that card and never for another card's calls, so a download or a reset of one
+ * card holds back no call on any other card. A call addresses the card that
+ * was current when it began. The current card belongs to the thread that chose
+ * it: after CV_SwitchtoCardNo (or CV_SetDeviceIndex) a thread keeps its card
+ * whatever other threads choose; a thread that never chose one addresses the
+ * card chosen last by any thread. The current axis (CV_Axis) and everything
+ * the library keeps for coordinated motion belong to the card.
+ *
+ * Stops: CV_StpMtn and CV_EStpMtn wait for a call in progress on their own
+ * card, except for a download or a hard reset, which hold the card in reset
+ * for seconds: then they return -1 at once and CV_LastOsError gives
+ * CV_OS_BUSY. They never wait for another card.
  *
  * Environment (read when the first card of the process, or the first card after
  * all were closed, is opened):
@@ -30,7 +40,7 @@
  *                              0 220214 13000200000000000000000000000000 1300020000000000549c564300000000
  *   CORVID_DEVICE_DIR=<dir>  look for the device nodes in <dir> instead of /dev.
  *
- * The header compiles as C and as C++.
+ * The header compiles as C (C89 and later) and as C++ (C++98 and later).
  */
 #ifndef CORVID_H
 #define CORVID_H
@@ -62,24 +72,43 @@
     X(CV_RC_ARC_CHORD, 5, "arc radius smaller than half the chord")              \
     X(CV_RC_MAPPING, 6, "axis mapping cannot be inverted")                       \
     X(CV_RC_RANGE, 7, "parameter out of range, or no place for the result")   \
-    X(CV_RC_NO_FILE, -2, "controller program file cannot be opened")             \
+    X(CV_RC_NO_FILE, -2, "controller program file cannot be opened or read")     \
+    X(CV_RC_BAD_IMAGE, -3, "controller program image malformed or larger than 1 MiB") \
     X(CV_RC_INDEX, 16, "device index above 3")
 
-#define CORVID_RESULT_ENUM_ENTRY(name, value, text) name = (value),
-enum { CORVID_RESULT_CODES(CORVID_RESULT_ENUM_ENTRY) };
-#undef CORVID_RESULT_ENUM_ENTRY
+/* Reasons behind -1 (CV_LastOsError): name, value, text. 0 means none. */
+#define CORVID_OS_REASONS(X)                                                     \
+    X(CV_OS_NO_DEVICE, 101, "no device node for the card: driver not loaded, or no such card") \
+    X(CV_OS_BUSY, 102, "card busy: opened by another program, or being loaded or reset") \
+    X(CV_OS_PERMISSION, 103, "no permission to open the card's device node")      \
+    X(CV_OS_OPEN, 104, "the card's device node cannot be opened")                \
+    X(CV_OS_NO_ANSWER, 105, "the driver failed the request: the card does not answer") \
+    X(CV_OS_BAD_REPLY, 106, "the card answered wrongly: reset reply or echo")    \
+    X(CV_OS_NO_TRANSPORT, 107, "CORVID_TRANSPORT names no known transport")
+
+/* CORVID_CODES_END_ only keeps the list from ending in a comma, which C89 and
+   C++98 do not allow. */
+#define CORVID_CODE_ENUM(name, value, text) name = (value),
+enum { CORVID_RESULT_CODES(CORVID_CODE_ENUM) CORVID_OS_REASONS(CORVID_CODE_ENUM) CORVID_CODES_END_ };
+#undef CORVID_CODE_ENUM
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
 /* ---- Library ------------------------------------------------------------ */
-CORVID_API const char* CV_ErrText(short code); /* never NULL; "unknown code" otherwise */
+/* A result code or a CV_OS_* reason in words; never NULL, "unknown code"
+   for other values. */
+CORVID_API const char* CV_ErrText(short code);
 CORVID_API short CV_LibVersion(void);          /* CORVID_VERSION of the library */
+/* Why the calling thread's last call returned -1: a CV_OS_* reason, or 0 when
+   that call did not fail for the card, its driver or the system (or did not
+   fail). Each call on a card sets it anew. */
+CORVID_API short CV_LastOsError(void);
 
 /* ---- Cards, reset, background commands ---------------------------------- */
 CORVID_API short CV_Open(void);
-CORVID_API short CV_Close(void);
+CORVID_API short CV_Close(void); /* also ends the card's vector list */
 CORVID_API short CV_Reset(void);
 CORVID_API short CV_HardRst(void);
 CORVID_API short CV_SwitchtoCardNo(short card);     /* 0 to 15, else -1 */
@@ -95,8 +124,9 @@ CORVID_API short CV_GetBgCommandResult(void* buffer, uint32_t size); /* NULL wit
    CV_AddList) and CV_EndList, at the end of the segment sent before. A value
    that is not a finite number gives 7 before anything is sent. */
 /* coefficients: X, Y, Z, A and the offset (rounded to whole pulses). 6 when the
-   mapping cannot be inverted, or no memory could be had for it (then nothing
-   changes). */
+   mapping cannot be inverted, or no memory could be had for it. A mapping,
+   limit or position call that does not return 0 leaves the library's mapping,
+   limits and points as they were. */
 CORVID_API short CV_MapAxis(short axis, const double* coefficients);
 CORVID_API short CV_StrtList(void);
 CORVID_API short CV_AddList(void);
@@ -126,6 +156,9 @@ CORVID_API short CV_GetBrkPnt(double* point); /* four doubles */
 CORVID_API short CV_GetCrdSts(short* status);
 CORVID_API short CV_GetMtnNm(short* number);
 CORVID_API short CV_GetCrdVel(double* velocity);
+/* The current axis's acceleration limit, a magnitude of 1e-12 to 16384. Each
+   coordinate then gets the largest acceleration that keeps every motor mapped
+   to it within its own limit (16384, no limit, when no motor follows it). */
 CORVID_API short CV_SetAccLmt(double limit);
 CORVID_API short CV_SetAtlPos(int32_t position);
 CORVID_API short CV_SynchPos(void);
@@ -239,15 +272,29 @@ CORVID_API short CV_EncVel(short encoder, double* velocity);  /* encoder 1 or 2 
 CORVID_API short CV_GetAxis(unsigned short* axisBits);        /* status bits 12-13 */
 
 /* ---- Controller program, memories, host interrupt ----------------------- */
-/* download takes about five seconds on a card (none on the simulated one) and
-   returns -2 when the file cannot be opened. Program memory word 0 is reached
-   only by download: the single-word functions take address 0 as 1. */
+/* CV_Download loads a controller program image into the current card. The
+   whole file is read and checked before the card is touched: -2 when it cannot
+   be opened or read (a directory, for one), -3 when it is not a well-formed
+   image or is larger than 1 MiB (CV_RC_BAD_IMAGE); the card is then left as
+   it was. A well-formed image has "\033\033i" as its first token, sections
+   "@PA <address>" of program words (up to six hexadecimal digits) and
+   "@DA <address>" of data words (up to four), each ended by a token starting
+   with "#" and lying wholly inside its memory (addresses 0 to 3FFF), and
+   "\033\033o" after the last section; other tokens between sections are
+   skipped. Loading takes about five seconds on a card (none on the simulated
+   one); -1 when the card stops answering on the way. download is the same
+   function under its old name. Program memory word 0 is reached only by a
+   download: the single-word functions take address 0 as 1. */
+CORVID_API short CV_Download(const char* file);
 CORVID_API short download(const char* file);
+/* Memory words: addresses 0 to 3FFF, and address + count at most 4000 (hex),
+   else 7 before anything is sent. On -1 the caller's words are left alone. */
 CORVID_API short CV_ShowData(unsigned short* words, unsigned short address, unsigned short count);
 CORVID_API short CV_ShowProg(uint32_t* values, unsigned short address, unsigned short count);
 CORVID_API short CV_WriteData(unsigned short address, unsigned short value);
 CORVID_API short CV_WriteProg(unsigned short address, unsigned short value);
-CORVID_API short CV_ReadData(short* buffer); /* room for 3400 words; returns the count; NULL discards */
+CORVID_API short CV_ReadData(short* buffer); /* room for 3400 words; returns the count or -1; NULL discards */
+/* The interrupt control word changes only when the card took it. */
 CORVID_API short CV_DSPINT(void);
 CORVID_API short CV_EXTINT(void);
 CORVID_API short CV_INTOn(void);

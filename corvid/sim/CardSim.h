@@ -1,13 +1,16 @@
 // The simulated card: answers the driver's control calls as a card does, with
 // per-axis registers, host ports with program and data memory, fault injection
 // for tests and a virtual clock. All cards of the process sit on one bench.
-// The library calls it only under its own lock.
+// The library calls a card only under that card's lock; the clock may be
+// read and advanced from several cards at once.
 #pragma once
 
 #include "corvid_ioctl.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -40,7 +43,9 @@ public:
     void RefuseWord(std::uint16_t word) { m_refused.insert(word); }
     void CorruptEchoes(int count) { m_corruptEchoes = count; }
     void FailControls(int count) { m_failControls = count; }
-    void SetAbsent(bool absent) { m_absent = absent; }
+    // Opening fails with this error number (ENOENT: no device node, EBUSY:
+    // another program has the card, EACCES: no permission); 0 opens again.
+    void FailOpens(int error) { m_openError = error; }
     void WrongResets(int count) { m_wrongResets = count; }
 
     // Observation.
@@ -94,7 +99,7 @@ private:
     std::set<std::uint16_t> m_refused;
     int m_corruptEchoes = 0;
     int m_failControls = 0;
-    bool m_absent = false;
+    int m_openError = 0;
     int m_wrongResets = 0;
     std::vector<SReceived> m_received;
     int m_opens = 0;
@@ -108,22 +113,27 @@ class CSimBench {
 public:
     static CSimBench& Instance();
 
-    // Sixteen fresh cards and the clock at 0.
+    // Sixteen fresh cards, the clock at 0 and no wait hook.
     void Reset();
     CCardSim& Card(int index) { return m_cards.at(static_cast<std::size_t>(index)); }
     std::uint64_t NowMs() const { return m_nowMs; }
+    // Called at every wait, before the clock moves on; a test can hold a
+    // wait there to see what other calls do meanwhile.
+    void SetWaitHook(std::function<void(std::uint32_t)> hook) { m_waitHook = std::move(hook); }
 
-    // The driver's side of the transport.
+    // The driver's side of the transport. Open gives a handle, or a negative
+    // error number.
     int Open(int card);
     void Close(int handle);
     int Control(int handle, std::uint32_t code, const void* in, std::uint32_t inSize, void* out,
                 std::uint32_t outSize);
-    void Wait(std::uint32_t milliseconds) { m_nowMs += milliseconds; }
+    void Wait(std::uint32_t milliseconds);
 
 private:
     CSimBench() = default;
     std::array<CCardSim, 16> m_cards;
-    std::uint64_t m_nowMs = 0;
+    std::atomic<std::uint64_t> m_nowMs{0};
+    std::function<void(std::uint32_t)> m_waitHook;
 };
 
 }  // namespace corvid::sim

@@ -3,6 +3,7 @@
 #include "CardSim.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace corvid::sim {
@@ -18,15 +19,26 @@ void CSimBench::Reset()
     for (auto& card : m_cards)
         card = CCardSim();
     m_nowMs = 0;
+    m_waitHook = nullptr;
+}
+
+void CSimBench::Wait(std::uint32_t milliseconds)
+{
+    if (m_waitHook)
+        m_waitHook(milliseconds);
+    m_nowMs += milliseconds;
 }
 
 int CSimBench::Open(int card)
 {
     if (card < 0 || card >= static_cast<int>(m_cards.size()))
-        return -1;
+        return -ENOENT;
     CCardSim& sim = Card(card);
-    if (sim.m_absent || sim.m_open)
-        return -1;
+    if (sim.m_openError != 0)
+        return -sim.m_openError;
+    // Like the device node, a card opens once at a time.
+    if (sim.m_open)
+        return -EBUSY;
     ++sim.m_opens;
     sim.m_open = true;
     return card;

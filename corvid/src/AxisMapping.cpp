@@ -3,11 +3,11 @@
 // and the position commands that go through it.
 #include "CommandList.h"
 #include "Coordinated.h"
-#include "CoordState.h"
 #include "Frame.h"
 #include "MappingSolve.h"
 #include "corvid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -29,56 +29,54 @@ constexpr std::uint16_t kFirstCoefficientWord = 136;
 constexpr std::uint16_t kOffsetWord = 140;
 constexpr std::uint16_t kEndTransactionWord = 141;
 
-// Which coordinate limits count as missing: those below the bound, or those
-// whose magnitude is below it.
-enum class ELimitCheck { Value, Magnitude };
-
-Matrix4 Coefficients()
+Matrix4 Coefficients(const SCoordState& coord)
 {
     Matrix4 m{};
     for (std::size_t axis = 0; axis < 4; ++axis)
         for (std::size_t c = 0; c < 4; ++c)
-            m[axis][c] = Coord().mapping[axis][c];
+            m[axis][c] = coord.mapping[axis][c];
     return m;
 }
 
-Vector4 PositionsMinusOffsets()
+Vector4 PositionsMinusOffsets(const SCoordState& coord)
 {
     Vector4 values{};
     for (std::size_t axis = 0; axis < 4; ++axis)
-        values[axis] = Coord().mapping[axis][kPositionMinusOffset];
+        values[axis] = coord.mapping[axis][kPositionMinusOffset];
     return values;
 }
 
-bool SolvePoint(Point4& point)
+bool SolvePoint(SCoordState& coord, Point4& point)
 {
-    const SMappingSolution solution = SolveMapping(Coefficients(), PositionsMinusOffsets());
+    const SMappingSolution solution = SolveMapping(Coefficients(coord), PositionsMinusOffsets(coord));
     if (!solution.solved)
         return false;
-    Coord().independent = solution.independent;
+    coord.independent = solution.independent;
     point = solution.point;
     return true;
 }
 
-// A coordinate without a limit of its own gets the largest the card takes.
-bool SolveLimits(Vector4& limits, ELimitCheck check)
+// Limits are magnitudes. A coordinate may accelerate as fast as every motor
+// that follows it allows: a motor following it with coefficient k reaches k
+// times its acceleration. A coordinate that no motor follows gets the largest
+// limit the card takes, which means none.
+Vector4 CoordinateLimits(const SCoordState& coord)
 {
-    const SMappingSolution solution = SolveMapping(Coefficients(), Coord().accelerationLimit);
-    if (!solution.solved)
-        return false;
-    limits = solution.point;
-    for (double& limit : limits)
-        if ((check == ELimitCheck::Value ? limit : std::fabs(limit)) < kTiny)
-            limit = kDefaultAccelerationLimit;
-    return true;
+    Vector4 limits{};
+    limits.fill(kDefaultAccelerationLimit);
+    for (std::size_t axis = 0; axis < 4; ++axis)
+        for (std::size_t c = 0; c < 4; ++c)
+            if (const double k = std::fabs(coord.mapping[axis][c]); k > 0)
+                limits[c] = std::min(limits[c], coord.accelerationLimit[axis] / k);
+    return limits;
 }
 
-short RefreshPosition(std::size_t axis)
+short RefreshPosition(SCard& card, SCoordState& coord, std::size_t axis)
 {
     double position = 0;
-    if (ReadAxisPosition(static_cast<int>(axis), position) != CV_RC_DONE)
+    if (ReadAxisPosition(card, static_cast<int>(axis), position) != CV_RC_DONE)
         return CV_RC_COMM;
-    auto& record = Coord().mapping[axis];
+    auto& record = coord.mapping[axis];
     record[kPositionMinusOffset] = position - record[kOffset];
     return CV_RC_DONE;
 }
@@ -98,115 +96,128 @@ bool AcceptableCoefficients(const double* coefficients)
     return std::fabs(std::round(coefficients[4])) <= 2147483647.0;
 }
 
-short MapAxis(short axis, const double* coefficients)
+CCommandList MappingList(std::size_t index, const double* coefficients, double offset,
+                         const Point4& point, const SCoordState& coord)
 {
-    if (axis < 1 || axis > 4 || coefficients == nullptr || !AcceptableCoefficients(coefficients))
-        return CV_RC_RANGE;
-    const auto index = static_cast<std::size_t>(axis - 1);
-    const double offset = std::round(coefficients[4]);
-    double position = 0;
-    if (ReadAxisPosition(static_cast<int>(index), position) != CV_RC_DONE)
-        return CV_RC_COMM;
-    SCoordState& coord = Coord();
-    coord.mapped[index] = 1;
-    coord.mapping[index] = {coefficients[0], coefficients[1], coefficients[2], coefficients[3],
-                            position - offset, offset};
-    for (std::size_t other = 0; other < 4; ++other)
-        if (coord.mapped[other] != 0 && RefreshPosition(other) != CV_RC_DONE)
-            return CV_RC_COMM;
-    Point4 point{};
-    Vector4 limits{};
-    if (!SolvePoint(point) || !SolveLimits(limits, ELimitCheck::Value))
-        return CV_RC_MAPPING;
     CCommandList list;
     list.Whole(kBeginMappingWord, static_cast<std::int32_t>(index));
     for (std::size_t c = 0; c < 4; ++c)
         list.Real(static_cast<std::uint16_t>(kFirstCoefficientWord + c), coefficients[c]);
     list.Whole(kOffsetWord, static_cast<std::int32_t>(offset));
     AddReals(list, kFirstPointWord, point);
-    AddReals(list, kFirstLimitWord, limits);
+    AddReals(list, kFirstLimitWord, CoordinateLimits(coord));
     list.Whole(kEndTransactionWord, 0);
-    const short result = list.Send();
+    return list;
+}
+
+// Works on a copy of the card's state, kept only when the card took the whole
+// mapping: a refused or failed mapping leaves the earlier one in force.
+short MapAxis(SCard& card, short axis, const double* coefficients)
+{
+    if (axis < 1 || axis > 4 || coefficients == nullptr || !AcceptableCoefficients(coefficients))
+        return CV_RC_RANGE;
+    const auto index = static_cast<std::size_t>(axis - 1);
+    const double offset = std::round(coefficients[4]);
+    double position = 0;
+    if (ReadAxisPosition(card, static_cast<int>(index), position) != CV_RC_DONE)
+        return CV_RC_COMM;
+    SCoordState next = card.coord;
+    next.mapped[index] = 1;
+    next.mapping[index] = {coefficients[0], coefficients[1], coefficients[2], coefficients[3],
+                           position - offset, offset};
+    for (std::size_t other = 0; other < 4; ++other)
+        if (next.mapped[other] != 0 && RefreshPosition(card, next, other) != CV_RC_DONE)
+            return CV_RC_COMM;
+    Point4 point{};
+    if (!SolvePoint(next, point))
+        return CV_RC_MAPPING;
+    const short result = MappingList(index, coefficients, offset, point, next).Send(card);
     if (result == CV_RC_DONE) {
-        coord.lastPoint = point;
+        next.lastPoint = point;
+        card.coord = next;
     } else if (result == CV_RC_COMM) {
         // Leave no half-sent mapping open on the card.
-        CCommandList().Whole(kEndTransactionWord, 0).Send();
+        CCommandList().Whole(kEndTransactionWord, 0).Send(card);
     }
     return result;
 }
 
-// An allocation that fails while solving changes nothing that was there before.
-short MapAxisWhole(short axis, const double* coefficients)
-{
-    const SCoordState before = Coord();
-    try {
-        return MapAxis(axis, coefficients);
-    } catch (...) {
-        Coord() = before;
-        throw;
-    }
-}
-
-short SetAccLmt(double limit)
+short SetAccLmt(SCard& card, double limit)
 {
     if (!(limit >= kTiny && limit <= kDefaultAccelerationLimit))
         return CV_RC_TOO_SLOW;
-    SCoordState& coord = Coord();
-    const auto axis = static_cast<std::size_t>(coord.currentAxis);
-    coord.accelerationLimit[axis] = limit;
-    coord.limitSet[axis] = 1;
+    SCoordState next = card.coord;
+    const auto axis = static_cast<std::size_t>(next.currentAxis);
+    next.accelerationLimit[axis] = limit;
+    next.limitSet[axis] = 1;
     CCommandList list;
     list.Whole(kAccLimitWord, static_cast<std::int32_t>(limit * 65536.0));
-    if (coord.mapped[axis] != 0) {
-        Vector4 limits{};
-        if (!SolveLimits(limits, ELimitCheck::Magnitude))
-            return CV_RC_MAPPING;
-        AddReals(list, kFirstLimitWord, limits);
-    }
-    return list.Whole(kEndTransactionWord, 0).Send();
+    if (next.mapped[axis] != 0)
+        AddReals(list, kFirstLimitWord, CoordinateLimits(next));
+    const short result = list.Whole(kEndTransactionWord, 0).Send(card);
+    if (result == CV_RC_DONE)
+        card.coord = next;
+    return result;
 }
 
-short PositionCommand(std::uint16_t word, std::int32_t argument)
+short PositionCommand(SCard& card, std::uint16_t word, std::int32_t argument)
 {
-    SCoordState& coord = Coord();
-    const auto current = static_cast<std::size_t>(coord.currentAxis);
+    SCoordState next = card.coord;
+    const auto current = static_cast<std::size_t>(next.currentAxis);
     CCommandList list;
     list.Whole(word, argument);
-    if (coord.mapped[current] == 0)
-        return list.Whole(kEndTransactionWord, 0).Send();
+    if (next.mapped[current] == 0)
+        return list.Whole(kEndTransactionWord, 0).Send(card);
     for (std::size_t axis = 0; axis < 4; ++axis)
-        if (axis != current && RefreshPosition(axis) != CV_RC_DONE)
+        if (axis != current && RefreshPosition(card, next, axis) != CV_RC_DONE)
             return CV_RC_COMM;
-    auto& record = coord.mapping[current];
+    auto& record = next.mapping[current];
     record[kPositionMinusOffset] = argument - record[kOffset];
     Point4 point{};
-    if (!SolvePoint(point))
+    if (!SolvePoint(next, point))
         return CV_RC_MAPPING;
     AddReals(list, kFirstPointWord, point);
-    const short result = list.Whole(kEndTransactionWord, 0).Send();
-    if (result == CV_RC_DONE && coord.listState == 1)
-        coord.lastPoint = point;
+    const short result = list.Whole(kEndTransactionWord, 0).Send(card);
+    if (result != CV_RC_DONE)
+        return result;
+    if (next.listState == 1)
+        next.lastPoint = point;
+    card.coord = next;
     return result;
 }
 
 }  // namespace
 }  // namespace corvid
 
-using corvid::Serialised;
+using corvid::CallOnCurrentCard;
+using corvid::OnCurrentCard;
+using corvid::SCard;
 
 short CV_MapAxis(short axis, const double* coefficients)
 {
-    return Serialised(CV_RC_MAPPING, [=] { return corvid::MapAxisWhole(axis, coefficients); });
+    return OnCurrentCard(CV_RC_MAPPING, [=](SCard& card) {
+        return corvid::MapAxis(card, axis, coefficients);
+    });
 }
 
-short CV_SetAccLmt(double limit) { return Serialised([limit] { return corvid::SetAccLmt(limit); }); }
+short CV_SetAccLmt(double limit)
+{
+    return CallOnCurrentCard(corvid::SetAccLmt, limit);
+}
 
 short CV_SetAtlPos(std::int32_t position)
 {
-    return Serialised([position] { return corvid::PositionCommand(corvid::kActualPosWord, position); });
+    return OnCurrentCard([position](SCard& card) {
+        return corvid::PositionCommand(card, corvid::kActualPosWord, position);
+    });
 }
 
-short CV_SynchPos(void) { return Serialised([] { return corvid::PositionCommand(corvid::kSynchPosWord, 0); }); }
+short CV_SynchPos(void)
+{
+    return CallOnCurrentCard(corvid::PositionCommand, corvid::kSynchPosWord, 0);
+}
 
-short CV_ZeroPos(void) { return Serialised([] { return corvid::PositionCommand(corvid::kZeroPosWord, 0); }); }
+short CV_ZeroPos(void)
+{
+    return CallOnCurrentCard(corvid::PositionCommand, corvid::kZeroPosWord, 0);
+}

@@ -29,11 +29,11 @@ CCommandList& CCommandList::Real(std::uint16_t word, double value)
     return Whole(word, real.mantissa).Whole(word, real.exponent);
 }
 
-short CCommandList::Send() const
+short CCommandList::Send(SCard& card) const
 {
     if (m_unsendable)
         return CV_RC_RANGE;
-    return SendCommandList(m_count, m_words.data(), m_arguments.data());
+    return SendCommandList(card, m_count, m_words.data(), m_arguments.data());
 }
 
 }  // namespace corvid

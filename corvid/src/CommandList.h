@@ -7,6 +7,8 @@
 
 namespace corvid {
 
+struct SCard;
+
 class CCommandList {
 public:
     CCommandList& Whole(std::uint16_t word, std::int32_t argument);
@@ -17,7 +19,7 @@ public:
 
     // 7 when a real was not a finite number or the list overflowed (nothing is
     // sent then), else what SendCommandList gives: 0, 1 or -1.
-    short Send() const;
+    short Send(SCard& card) const;
 
 private:
     static constexpr int kCapacity = 32;

@@ -2,15 +2,8 @@
 
 namespace corvid {
 
-SCoordState& Coord()
+void ClearCoordinateState(SCoordState& state)
 {
-    static SCoordState state;
-    return state;
-}
-
-void ClearCoordinateState()
-{
-    SCoordState& state = Coord();
     const SCoordState fresh;
     state.mapping = fresh.mapping;
     state.mapped = fresh.mapped;

@@ -1,4 +1,4 @@
-// The coordinate state of the current card's coordinated motion: axis mapping,
+// What the library keeps of one card's coordinated motion: axis mapping,
 // acceleration limits, the vector list, and the axis single-axis commands use.
 #pragma once
 
@@ -21,10 +21,8 @@ struct SCoordState {
     short currentAxis = 1;  // 0-3
 };
 
-SCoordState& Coord();
-
 // What a reset clears: mappings, limits and the independent coordinates. The
 // last point, the list state and the current axis stay.
-void ClearCoordinateState();
+void ClearCoordinateState(SCoordState& state);
 
 }  // namespace corvid

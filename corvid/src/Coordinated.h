@@ -11,13 +11,15 @@ namespace corvid {
 // Coordinates X, Y, Z, A.
 using Point4 = Vector4;
 
-short ReadProfilePoint(Point4& point);
-short ReadBreakPoint(Point4& point);
+struct SCard;
+
+short ReadProfilePoint(SCard& card, Point4& point);
+short ReadBreakPoint(SCard& card, Point4& point);
 
 // The position of motor axis 0-3 (word 148): 0 or -1.
-short ReadAxisPosition(int axis, double& position);
+short ReadAxisPosition(SCard& card, int axis, double& position);
 
 // The library's last point while a list is built, else the card's profile point.
-short SegmentStart(Point4& start);
+short SegmentStart(SCard& card, Point4& start);
 
 }  // namespace corvid

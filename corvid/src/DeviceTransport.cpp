@@ -21,11 +21,12 @@ int OpenNode(void* data, int card)
     const std::string name = DeviceNodeName(*static_cast<std::string*>(data), card);
     const int fd = ::open(name.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
-        return -1;
+        return -errno;
     // The card is not shared: a second process gets no handle.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);
-        return -1;
+        return -error;
     }
     return fd;
 }

@@ -1,14 +1,8 @@
-// Loading the controller program into the card's processor from an image
-// file: "\033\033i", then sections "@PA <address>" (24-bit program words) and
-// "@DA <address>" (16-bit data words), each ended by a token starting with
-// "#", then "\033\033o".
+// Loading a checked controller program image into the card's memories.
 #include "Frame.h"
 #include "HostPorts.h"
+#include "ImageFile.h"
 #include "corvid.h"
-
-#include <charconv>
-#include <fstream>
-#include <string>
 
 namespace corvid {
 
@@ -16,9 +10,7 @@ namespace {
 
 constexpr std::uint32_t kStepMs = 1;
 constexpr std::uint32_t kHostStatusMs = 1000;
-constexpr int kMemoryWords = 16383;
-const std::string kImageStart = "\033\033i";
-const std::string kImageEnd = "\033\033o";
+constexpr int kClearedWords = 16383;
 
 // Program word 0 starts the processor, so it goes last, once everything it
 // runs is in place. An image without one leaves 0 there.
@@ -27,114 +19,112 @@ struct SHeldWord {
     std::uint16_t low = 0;
 };
 
-std::uint32_t Hex(const std::string& token)
+short Fill(SCard& card, int count, int wordsEach)
 {
-    std::uint32_t value = 0;
-    std::from_chars(token.data(), token.data() + token.size(), value, 16);
-    return value;
+    for (int i = 0; i < count * wordsEach; ++i)
+        if (PortWrite(card, kHostDataPort, 0) != 0)
+            return CV_RC_COMM;
+    return CV_RC_DONE;
 }
 
-void ClearMemories()
+short ClearMemories(SCard& card)
 {
-    PortWrite(kHostAddressPort, 1);
-    Wait(kStepMs);
-    for (int i = 0; i < kMemoryWords; ++i) {
-        PortWrite(kHostDataPort, 0);
-        PortWrite(kHostDataPort, 0);
-    }
-    Wait(kStepMs);
-    PortWrite(kHostAddressPort, kDataMemory);
-    Wait(kStepMs);
-    for (int i = 0; i < kMemoryWords; ++i)
-        PortWrite(kHostDataPort, 0);
+    if (PortWrite(card, kHostAddressPort, 1) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    if (Fill(card, kClearedWords, 2) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    if (PortWrite(card, kHostAddressPort, kDataMemory) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    return Fill(card, kClearedWords, 1);
 }
 
-void ProgramSection(std::istream& in, std::uint16_t address, SHeldWord& held)
+short WriteProgramSection(SCard& card, const SImageSection& section, SHeldWord& held)
 {
-    bool holdFirst = address == 0;
-    bool justHeld = false;
-    if (holdFirst)
+    std::size_t first = 0;
+    std::uint16_t address = section.address;
+    if (address == 0 && !section.words.empty()) {
+        held = {static_cast<std::uint16_t>(section.words[0] >> 8),
+                static_cast<std::uint16_t>(section.words[0] & 0xFFu)};
+        first = 1;
         address = 1;
-    PortWrite(kHostAddressPort, address);
-    for (std::string token; in >> token && token[0] != '#';) {
-        const std::uint32_t word = Hex(token);
-        const auto high = static_cast<std::uint16_t>((word >> 8) & 0xFFFFu);
-        const auto low = static_cast<std::uint16_t>(word & 0xFFu);
-        if (holdFirst) {
-            held = {high, low};
-            holdFirst = false;
-            justHeld = true;
-            continue;
-        }
-        if (justHeld)
-            PortWrite(kHostAddressPort, address);
-        justHeld = false;
-        PortWrite(kHostDataPort, high);
-        PortWrite(kHostDataPort, low);
     }
-}
-
-void DataSection(std::istream& in, std::uint16_t address)
-{
-    PortWrite(kHostAddressPort, static_cast<std::uint16_t>(address | kDataMemory));
-    for (std::string token; in >> token && token[0] != '#';)
-        PortWrite(kHostDataPort, static_cast<std::uint16_t>(Hex(token)));
-}
-
-// Tokens other than sections are skipped; the end marker or the end of the
-// file ends the image.
-void LoadSections(std::istream& in, SHeldWord& held)
-{
-    std::string token;
-    if (!(in >> token) || token != kImageStart || !(in >> token))
-        return;
-    while (token != kImageEnd) {
-        if (token == "@PA" || token == "@DA") {
-            std::string address;
-            if (!(in >> address))
-                return;
-            const auto start = static_cast<std::uint16_t>(Hex(address) & 0xFFFFu);
-            if (token == "@PA")
-                ProgramSection(in, start, held);
-            else
-                DataSection(in, start);
-        }
-        if (!(in >> token))
-            return;
+    if (PortWrite(card, kHostAddressPort, address) != 0)
+        return CV_RC_COMM;
+    for (std::size_t i = first; i < section.words.size(); ++i) {
+        const std::uint32_t word = section.words[i];
+        if (PortWrite(card, kHostDataPort, static_cast<std::uint16_t>(word >> 8)) != 0 ||
+            PortWrite(card, kHostDataPort, static_cast<std::uint16_t>(word & 0xFFu)) != 0)
+            return CV_RC_COMM;
     }
+    return CV_RC_DONE;
 }
 
-void WriteHeldWord(const SHeldWord& held)
+short WriteDataSection(SCard& card, const SImageSection& section)
 {
-    PortWrite(kHostAddressPort, 0);
-    Wait(kStepMs);
-    PortWrite(kHostDataPort, held.high);
-    Wait(kStepMs);
-    PortWrite(kHostDataPort, held.low);
-    Wait(kStepMs);
+    if (PortWrite(card, kHostAddressPort, static_cast<std::uint16_t>(section.address | kDataMemory)) != 0)
+        return CV_RC_COMM;
+    for (const std::uint32_t word : section.words)
+        if (PortWrite(card, kHostDataPort, static_cast<std::uint16_t>(word)) != 0)
+            return CV_RC_COMM;
+    return CV_RC_DONE;
 }
 
+short WriteSections(SCard& card, const SImage& image, SHeldWord& held)
+{
+    for (const SImageSection& section : image.sections) {
+        const short result =
+            section.program ? WriteProgramSection(card, section, held) : WriteDataSection(card, section);
+        if (result != CV_RC_DONE)
+            return result;
+    }
+    return CV_RC_DONE;
+}
+
+short WriteHeldWord(SCard& card, const SHeldWord& held)
+{
+    if (PortWrite(card, kHostAddressPort, 0) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    if (PortWrite(card, kHostDataPort, held.high) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    if (PortWrite(card, kHostDataPort, held.low) != 0)
+        return CV_RC_COMM;
+    Wait(card, kStepMs);
+    return CV_RC_DONE;
+}
+
+short Load(SCard& card, const SImage& image)
+{
+    const CResetting resetting(card);
+    SHeldWord held;
+    if (ClearMemories(card) != 0 || HardReset(card) != 0 || PulsePort(card, kHostStatusPort, kHostStatusMs, kHostStatusMs) != 0 ||
+        WriteSections(card, image, held) != 0 || WriteHeldWord(card, held) != 0)
+        return CV_RC_COMM;
+    return ResetCard(card);
+}
+
+// The image is read and checked before the card is touched, and without its
+// lock: a malformed or missing file leaves the card as it was.
 short Download(const char* file)
 {
-    ClearMemories();
-    HardReset();
-    std::ifstream in;
-    if (file != nullptr)
-        in.open(file);
-    if (!in.is_open())
+    ForgetFailure();
+    SImage image;
+    try {
+        if (const short result = ReadImage(file, image); result != CV_RC_DONE)
+            return result;
+    } catch (...) {
         return CV_RC_NO_FILE;
-    PortWrite(kHostStatusPort, 0);
-    Wait(kHostStatusMs);
-    PortRead(kHostStatusPort);
-    Wait(kHostStatusMs);
-    SHeldWord held;
-    LoadSections(in, held);
-    in.close();
-    WriteHeldWord(held);
-    return ResetCurrentCard();
+    }
+    return OnCurrentCard([&image](SCard& card) { return Load(card, image); });
 }
 
 }  // namespace
 }  // namespace corvid
 
-short download(const char* file) { return corvid::Serialised([file] { return corvid::Download(file); }); }
+short CV_Download(const char* file) { return corvid::Download(file); }
+
+short download(const char* file) { return corvid::Download(file); }

@@ -5,6 +5,9 @@
 #include "Frame.h"
 #include "corvid.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace corvid {
 
 namespace {
@@ -16,116 +19,169 @@ constexpr std::uint16_t kExternalInterrupt = 1u << 0;
 constexpr std::uint16_t kInterruptsOff = 1u << 1;
 constexpr std::uint16_t kTrailingEdge = 1u << 2;
 
-// The library's copy of the control word; the port is written whole.
-std::uint16_t g_interruptControl = 0;
+// Program word 0 starts the processor and is reached only by the download:
+// single-word access from address 0 starts at address 1.
+std::uint16_t ProgramStart(std::uint16_t address) { return address == 0 ? 1 : address; }
 
-std::uint16_t ProgramAddress(std::uint16_t address) { return address == 0 ? 1 : address; }
-
-short ChangeInterruptControl(std::uint16_t clear, std::uint16_t set)
+// The library's copy changes only when the card took the new word.
+short ChangeInterruptControl(SCard& card, std::uint16_t clear, std::uint16_t set)
 {
-    g_interruptControl = static_cast<std::uint16_t>((g_interruptControl & ~clear) | set);
-    PortWrite(kInterruptControlPort, g_interruptControl);
+    const auto word = static_cast<std::uint16_t>((card.interruptControl & ~clear) | set);
+    if (PortWrite(card, kInterruptControlPort, word) != 0)
+        return CV_RC_COMM;
+    card.interruptControl = word;
     return CV_RC_DONE;
+}
+
+template <class Word, class Read>
+short ReadWords(SCard& card, Word* out, std::uint16_t address, std::uint16_t count, Read read)
+{
+    if (!InMemory(address, count))
+        return CV_RC_RANGE;
+    std::vector<Word> words(count);
+    for (std::uint16_t i = 0; i < count; ++i)
+        if (read(card, static_cast<std::uint16_t>(address + i), words[i]) != 0)
+            return CV_RC_COMM;
+    std::copy(words.begin(), words.end(), out);
+    return CV_RC_DONE;
+}
+
+short ShowData(SCard& card, unsigned short* words, std::uint16_t address, std::uint16_t count)
+{
+    return ReadWords(card, words, address, count, ReadDataWord);
+}
+
+short ShowProg(SCard& card, std::uint32_t* values, std::uint16_t address, std::uint16_t count)
+{
+    return ReadWords(card, values, ProgramStart(address), count, ReadProgramWord);
+}
+
+short WriteData(SCard& card, std::uint16_t address, std::uint16_t value)
+{
+    if (!InMemory(address, 1))
+        return CV_RC_RANGE;
+    return WriteDataWord(card, address, value) == 0 ? CV_RC_DONE : CV_RC_COMM;
+}
+
+short WriteProg(SCard& card, std::uint16_t address, std::uint16_t value)
+{
+    if (!InMemory(address, 1))
+        return CV_RC_RANGE;
+    return WriteProgramWord(card, ProgramStart(address), value) == 0 ? CV_RC_DONE : CV_RC_COMM;
+}
+
+short HardResetCall(SCard& card)
+{
+    const CResetting resetting(card);
+    return HardReset(card);
 }
 
 }  // namespace
 
-short HardReset()
+bool InMemory(std::uint32_t address, std::uint32_t count) { return address + count <= kMemoryWords; }
+
+short PulsePort(SCard& card, std::uint16_t port, std::uint32_t holdMs, std::uint32_t settleMs)
 {
-    PortWrite(kHardResetPort, 0);
-    Wait(kHardResetHoldMs);
-    PortRead(kHardResetPort);
-    Wait(kHardResetSettleMs);
+    std::uint16_t ignored = 0;
+    if (PortWrite(card, port, 0) != 0)
+        return CV_RC_COMM;
+    Wait(card, holdMs);
+    if (PortRead(card, port, ignored) != 0)
+        return CV_RC_COMM;
+    Wait(card, settleMs);
     return CV_RC_DONE;
 }
 
-std::uint32_t ReadProgramWord(std::uint16_t address)
+short HardReset(SCard& card) { return PulsePort(card, kHardResetPort, kHardResetHoldMs, kHardResetSettleMs); }
+
+short ReadProgramWord(SCard& card, std::uint16_t address, std::uint32_t& value)
 {
-    PortWrite(kHostAddressPort, ProgramAddress(address));
-    const auto high = static_cast<std::uint32_t>(PortRead(kHostDataPort));
-    const auto low = static_cast<std::uint32_t>(PortRead(kHostDataPort));
-    return ((high << 8) + (low & 0xFFu)) & 0xFFFFFFu;
+    std::uint16_t high = 0, low = 0;
+    if (PortWrite(card, kHostAddressPort, address) != 0 || PortRead(card, kHostDataPort, high) != 0 ||
+        PortRead(card, kHostDataPort, low) != 0)
+        return CV_RC_COMM;
+    value = ((std::uint32_t{high} << 8) + (low & 0xFFu)) & 0xFFFFFFu;
+    return CV_RC_DONE;
 }
 
-std::uint16_t ReadProgramHigh(std::uint16_t address)
+short ReadProgramHigh(SCard& card, std::uint16_t address, std::uint16_t& value)
 {
-    return static_cast<std::uint16_t>(ReadProgramWord(address) >> 8);
+    std::uint32_t word = 0;
+    if (ReadProgramWord(card, address, word) != 0)
+        return CV_RC_COMM;
+    value = static_cast<std::uint16_t>(word >> 8);
+    return CV_RC_DONE;
 }
 
-void WriteProgramWord(std::uint16_t address, std::uint16_t high)
+short WriteProgramWord(SCard& card, std::uint16_t address, std::uint16_t high)
 {
-    PortWrite(kHostAddressPort, ProgramAddress(address));
-    PortWrite(kHostDataPort, high);
-    PortWrite(kHostDataPort, 0);
+    if (PortWrite(card, kHostAddressPort, address) != 0 || PortWrite(card, kHostDataPort, high) != 0 ||
+        PortWrite(card, kHostDataPort, 0) != 0)
+        return CV_RC_COMM;
+    return CV_RC_DONE;
 }
 
-std::uint16_t ReadDataWord(std::uint16_t address)
+short ReadDataWord(SCard& card, std::uint16_t address, std::uint16_t& value)
 {
-    PortWrite(kHostAddressPort, static_cast<std::uint16_t>(address | kDataMemory));
-    return static_cast<std::uint16_t>(PortRead(kHostDataPort));
+    if (PortWrite(card, kHostAddressPort, static_cast<std::uint16_t>(address | kDataMemory)) != 0 ||
+        PortRead(card, kHostDataPort, value) != 0)
+        return CV_RC_COMM;
+    return CV_RC_DONE;
 }
 
-void WriteDataWord(std::uint16_t address, std::uint16_t value)
+short WriteDataWord(SCard& card, std::uint16_t address, std::uint16_t value)
 {
-    PortWrite(kHostAddressPort, static_cast<std::uint16_t>(address | kDataMemory));
-    PortWrite(kHostDataPort, value);
+    if (PortWrite(card, kHostAddressPort, static_cast<std::uint16_t>(address | kDataMemory)) != 0 ||
+        PortWrite(card, kHostDataPort, value) != 0)
+        return CV_RC_COMM;
+    return CV_RC_DONE;
 }
 
 }  // namespace corvid
 
-using corvid::Serialised;
+using corvid::CallOnCurrentCard;
 
-short CV_HardRst(void) { return Serialised([] { return corvid::HardReset(); }); }
+short CV_HardRst(void) { return CallOnCurrentCard(corvid::HardResetCall); }
 
 short CV_ShowData(unsigned short* words, unsigned short address, unsigned short count)
 {
     if (words == nullptr && count > 0)
         return CV_RC_RANGE;
-    return Serialised([=]() -> short {
-        for (unsigned i = 0; i < count; ++i)
-            words[i] = corvid::ReadDataWord(static_cast<std::uint16_t>(address + i));
-        return CV_RC_DONE;
-    });
+    return CallOnCurrentCard(corvid::ShowData, words, address, count);
 }
 
 short CV_ShowProg(std::uint32_t* values, unsigned short address, unsigned short count)
 {
     if (values == nullptr && count > 0)
         return CV_RC_RANGE;
-    return Serialised([=]() -> short {
-        for (unsigned i = 0; i < count; ++i)
-            values[i] = corvid::ReadProgramWord(static_cast<std::uint16_t>(address + i));
-        return CV_RC_DONE;
-    });
+    return CallOnCurrentCard(corvid::ShowProg, values, address, count);
 }
 
 short CV_WriteData(unsigned short address, unsigned short value)
 {
-    return Serialised([=]() -> short {
-        corvid::WriteDataWord(address, value);
-        return CV_RC_DONE;
-    });
+    return CallOnCurrentCard(corvid::WriteData, address, value);
 }
 
 short CV_WriteProg(unsigned short address, unsigned short value)
 {
-    return Serialised([=]() -> short {
-        corvid::WriteProgramWord(address, value);
-        return CV_RC_DONE;
-    });
+    return CallOnCurrentCard(corvid::WriteProg, address, value);
 }
 
-short CV_DSPINT(void) { return Serialised([] { return corvid::ChangeInterruptControl(corvid::kExternalInterrupt, 0); }); }
-short CV_EXTINT(void) { return Serialised([] { return corvid::ChangeInterruptControl(0, corvid::kExternalInterrupt); }); }
-short CV_INTOn(void) { return Serialised([] { return corvid::ChangeInterruptControl(corvid::kInterruptsOff, 0); }); }
-short CV_INTOff(void) { return Serialised([] { return corvid::ChangeInterruptControl(0, corvid::kInterruptsOff); }); }
-short CV_TrailEdge(void) { return Serialised([] { return corvid::ChangeInterruptControl(0, corvid::kTrailingEdge); }); }
+namespace {
+
+short ChangeInterrupt(std::uint16_t clear, std::uint16_t set)
+{
+    return CallOnCurrentCard(corvid::ChangeInterruptControl, clear, set);
+}
+
+}  // namespace
+
+short CV_DSPINT(void) { return ChangeInterrupt(corvid::kExternalInterrupt, 0); }
+short CV_EXTINT(void) { return ChangeInterrupt(0, corvid::kExternalInterrupt); }
+short CV_INTOn(void) { return ChangeInterrupt(corvid::kInterruptsOff, 0); }
+short CV_INTOff(void) { return ChangeInterrupt(0, corvid::kInterruptsOff); }
+short CV_TrailEdge(void) { return ChangeInterrupt(0, corvid::kTrailingEdge); }
 
 // Clears the source and on/off bits, not the edge bit: programs written for the
 // card rely on this.
-short CV_RiseEdge(void)
-{
-    return Serialised([] {
-        return corvid::ChangeInterruptControl(corvid::kExternalInterrupt | corvid::kInterruptsOff, 0);
-    });
-}
+short CV_RiseEdge(void) { return ChangeInterrupt(corvid::kExternalInterrupt | corvid::kInterruptsOff, 0); }

@@ -1,6 +1,8 @@
-// Result code texts, generated from the code table of the header, and the
-// library's version.
+// Result code and reason texts, generated from the tables of the header, the
+// reason behind the last failure, and the library's version.
 #include "corvid.h"
+
+#include "Frame.h"
 
 const char* CV_ErrText(short code)
 {
@@ -9,6 +11,7 @@ const char* CV_ErrText(short code)
     case name:                                     \
         return text;
         CORVID_RESULT_CODES(CORVID_RESULT_TEXT_CASE)
+        CORVID_OS_REASONS(CORVID_RESULT_TEXT_CASE)
 #undef CORVID_RESULT_TEXT_CASE
     default:
         return "unknown code";
@@ -16,3 +19,5 @@ const char* CV_ErrText(short code)
 }
 
 short CV_LibVersion(void) { return CORVID_VERSION; }
+
+short CV_LastOsError(void) { return corvid::FailureReason(); }

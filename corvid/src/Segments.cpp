@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 
 namespace corvid {
 
@@ -41,19 +42,27 @@ constexpr SPlane kPlaneXY{0, 1, 99, false};
 constexpr SPlane kPlaneYZ{1, 2, 100, false};
 constexpr SPlane kPlaneZX{2, 0, 101, true};
 
-void KeepLastPointIfListing(short result, const Point4& end, std::size_t first, std::size_t second)
+// Every value the caller gives is checked before the start point is read.
+bool AllFinite(std::initializer_list<double> values)
 {
-    SCoordState& coord = Coord();
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+void KeepLastPointIfListing(SCoordState& coord, short result, const Point4& end, std::size_t first,
+                            std::size_t second)
+{
     if (result != CV_RC_DONE || coord.listState != 1)
         return;
     coord.lastPoint[first] = end[first];
     coord.lastPoint[second] = end[second];
 }
 
-short Line(int coordinates, const Point4& end)
+short Line(SCard& card, int coordinates, const Point4& end)
 {
+    if (!AllFinite({end[0], end[1], end[2], end[3]}))
+        return CV_RC_RANGE;
     Point4 start{};
-    if (const short result = SegmentStart(start); result != CV_RC_DONE)
+    if (const short result = SegmentStart(card, start); result != CV_RC_DONE)
         return result;
     double squares = 0;
     for (int i = 0; i < coordinates; ++i)
@@ -66,20 +75,20 @@ short Line(int coordinates, const Point4& end)
         .Real(kReciprocalWord, 1.0 / length);
     for (int i = 0; i < coordinates; ++i)
         list.Real(static_cast<std::uint16_t>(kFirstEndWord + i), end[i]);
-    const short result = list.Send();
-    if (result == CV_RC_DONE && Coord().listState == 1)
-        Coord().lastPoint = end;
+    const short result = list.Send(card);
+    if (result == CV_RC_DONE && card.coord.listState == 1)
+        card.coord.lastPoint = end;
     return result;
 }
 
-short SendArc(const SPlane& plane, double reciprocal, const Point4& end, const Point4& centre)
+short SendArc(SCard& card, const SPlane& plane, double reciprocal, const Point4& end, const Point4& centre)
 {
     CCommandList list;
     list.Whole(plane.word, kArcArgument).Real(kReciprocalWord, reciprocal);
     for (const std::size_t i : {std::min(plane.first, plane.second), std::max(plane.first, plane.second)})
         list.Real(static_cast<std::uint16_t>(kFirstEndWord + i), end[i])
             .Real(static_cast<std::uint16_t>(kFirstCentreWord + i), centre[i]);
-    return list.Send();
+    return list.Send(card);
 }
 
 double StartAngle(const Point4& start, const Point4& centre, const SPlane& plane)
@@ -91,12 +100,12 @@ double StartAngle(const Point4& start, const Point4& centre, const SPlane& plane
     return std::atan2(d2, d1);
 }
 
-short ArcByAngle(const SPlane& plane, double centre1, double centre2, double angle)
+short ArcByAngle(SCard& card, const SPlane& plane, double centre1, double centre2, double angle)
 {
-    if (!(std::fabs(angle) >= kTiny && std::fabs(angle) <= kFullTurn))
+    if (!(std::fabs(angle) >= kTiny && std::fabs(angle) <= kFullTurn) || !AllFinite({centre1, centre2}))
         return CV_RC_RANGE;
     Point4 start{};
-    if (const short result = SegmentStart(start); result != CV_RC_DONE)
+    if (const short result = SegmentStart(card, start); result != CV_RC_DONE)
         return result;
     Point4 centre{};
     centre[plane.first] = centre1;
@@ -115,17 +124,17 @@ short ArcByAngle(const SPlane& plane, double centre1, double centre2, double ang
             if (std::fabs(end[i]) < kTiny)
                 end[i] = 0.0;
     }
-    const short result = SendArc(plane, reciprocal, end, centre);
-    KeepLastPointIfListing(result, end, plane.first, plane.second);
+    const short result = SendArc(card, plane, reciprocal, end, centre);
+    KeepLastPointIfListing(card.coord, result, end, plane.first, plane.second);
     return result;
 }
 
-short ArcByRadius(const SPlane& plane, double end1, double end2, double radius, short direction)
+short ArcByRadius(SCard& card, const SPlane& plane, double end1, double end2, double radius, short direction)
 {
-    if (direction != 1 && direction != -1)
+    if ((direction != 1 && direction != -1) || !AllFinite({end1, end2, radius}))
         return CV_RC_RANGE;
     Point4 start{};
-    if (const short result = SegmentStart(start); result != CV_RC_DONE)
+    if (const short result = SegmentStart(card, start); result != CV_RC_DONE)
         return result;
     const double s1 = start[plane.first], s2 = start[plane.second];
     const double chord = std::hypot(end1 - s1, end2 - s2);
@@ -143,12 +152,12 @@ short ArcByRadius(const SPlane& plane, double end1, double end2, double radius, 
     end[plane.second] = end2;
     const bool negative = plane.clockwisePositive ? direction == 1 : direction == -1;
     const double reciprocal = (negative ? -1.0 : 1.0) / std::fabs(radius);
-    const short result = SendArc(plane, reciprocal, end, centre);
-    KeepLastPointIfListing(result, end, plane.first, plane.second);
+    const short result = SendArc(card, plane, reciprocal, end, centre);
+    KeepLastPointIfListing(card.coord, result, end, plane.first, plane.second);
     return result;
 }
 
-short Move(int coordinates, const Point4& end, double velocity, double acceleration)
+short Move(SCard& card, int coordinates, const Point4& end, double velocity, double acceleration)
 {
     if (!(velocity >= kTiny && acceleration >= kTiny))
         return CV_RC_TOO_SLOW;
@@ -159,70 +168,70 @@ short Move(int coordinates, const Point4& end, double velocity, double accelerat
         .Whole(kMoveWord, 3 * coordinates);
     for (int i = 0; i < coordinates; ++i)
         list.Real(static_cast<std::uint16_t>(kFirstEndWord + i), end[i]);
-    const short result = list.Send();
+    const short result = list.Send(card);
     if (result == CV_RC_DONE)
-        Coord().lastPoint = end;
+        card.coord.lastPoint = end;
     return result;
 }
 
 }  // namespace
 }  // namespace corvid
 
-using corvid::Serialised;
+using corvid::CallOnCurrentCard;
 
-short CV_LnXY(double x, double y) { return Serialised([=] { return corvid::Line(2, {x, y, 0, 0}); }); }
+short CV_LnXY(double x, double y) { return CallOnCurrentCard(corvid::Line, 2, corvid::Point4{x, y, 0, 0}); }
 
 short CV_LnXYZ(double x, double y, double z)
 {
-    return Serialised([=] { return corvid::Line(3, {x, y, z, 0}); });
+    return CallOnCurrentCard(corvid::Line, 3, corvid::Point4{x, y, z, 0});
 }
 
 short CV_LnXYZA(double x, double y, double z, double a)
 {
-    return Serialised([=] { return corvid::Line(4, {x, y, z, a}); });
+    return CallOnCurrentCard(corvid::Line, 4, corvid::Point4{x, y, z, a});
 }
 
 short CV_ArcXY(double xCentre, double yCentre, double angle)
 {
-    return Serialised([=] { return corvid::ArcByAngle(corvid::kPlaneXY, xCentre, yCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneXY, xCentre, yCentre, angle);
 }
 
 short CV_ArcYZ(double yCentre, double zCentre, double angle)
 {
-    return Serialised([=] { return corvid::ArcByAngle(corvid::kPlaneYZ, yCentre, zCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneYZ, yCentre, zCentre, angle);
 }
 
 short CV_ArcZX(double zCentre, double xCentre, double angle)
 {
-    return Serialised([=] { return corvid::ArcByAngle(corvid::kPlaneZX, zCentre, xCentre, angle); });
+    return CallOnCurrentCard(corvid::ArcByAngle, corvid::kPlaneZX, zCentre, xCentre, angle);
 }
 
 short CV_ArcXYP(double x, double y, double radius, short direction)
 {
-    return Serialised([=] { return corvid::ArcByRadius(corvid::kPlaneXY, x, y, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneXY, x, y, radius, direction);
 }
 
 short CV_ArcYZP(double y, double z, double radius, short direction)
 {
-    return Serialised([=] { return corvid::ArcByRadius(corvid::kPlaneYZ, y, z, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneYZ, y, z, radius, direction);
 }
 
 short CV_ArcZXP(double z, double x, double radius, short direction)
 {
-    return Serialised([=] { return corvid::ArcByRadius(corvid::kPlaneZX, z, x, radius, direction); });
+    return CallOnCurrentCard(corvid::ArcByRadius, corvid::kPlaneZX, z, x, radius, direction);
 }
 
 short CV_MvXY(double x, double y, double velocity, double acceleration)
 {
-    return Serialised([=] { return corvid::Move(2, {x, y, 0, 0}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 2, corvid::Point4{x, y, 0, 0}, velocity, acceleration);
 }
 
 short CV_MvXYZ(double x, double y, double z, double velocity, double acceleration)
 {
-    return Serialised([=] { return corvid::Move(3, {x, y, z, 0}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 3, corvid::Point4{x, y, z, 0}, velocity, acceleration);
 }
 
 short CV_MvXYZA(double x, double y, double z, double a, double velocity, double acceleration)
 {
-    return Serialised([=] { return corvid::Move(4, {x, y, z, a}, velocity, acceleration); });
+    return CallOnCurrentCard(corvid::Move, 4, corvid::Point4{x, y, z, a}, velocity, acceleration);
 }

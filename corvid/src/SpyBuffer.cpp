@@ -23,45 +23,57 @@ constexpr std::uint16_t kAReady = 1u << 3;
 constexpr std::uint16_t kBReady = 1u << 4;
 
 // Empties one buffer and tells the card so; the words it held come back.
-std::vector<short> ReadOut(std::uint16_t buffer, std::uint16_t status, std::uint16_t readyBit)
+short ReadOut(SCard& card, std::uint16_t buffer, std::uint16_t status, std::uint16_t readyBit,
+              std::vector<short>& words)
 {
-    const std::uint16_t count = ReadProgramHigh(buffer);
-    WriteProgramWord(buffer, 0);
-    std::vector<short> words(count);
-    PortWrite(kHostAddressPort, static_cast<std::uint16_t>(buffer + 1));
+    std::uint16_t count = 0;
+    if (ReadProgramHigh(card, buffer, count) != 0 || WriteProgramWord(card, buffer, 0) != 0 ||
+        PortWrite(card, kHostAddressPort, static_cast<std::uint16_t>(buffer + 1)) != 0)
+        return CV_RC_COMM;
+    words.assign(count, 0);
     for (short& word : words) {
-        word = static_cast<short>(PortRead(kHostDataPort));
-        PortRead(kHostDataPort);
+        std::uint16_t high = 0, low = 0;
+        if (PortRead(card, kHostDataPort, high) != 0 || PortRead(card, kHostDataPort, low) != 0)
+            return CV_RC_COMM;
+        word = static_cast<short>(high);
     }
-    WriteProgramWord(kStatusWord, static_cast<std::uint16_t>(status & ~readyBit));
-    return words;
+    return WriteProgramWord(card, kStatusWord, static_cast<std::uint16_t>(status & ~readyBit));
 }
 
-std::vector<short> ReadyWords(std::uint16_t status)
+// A buffer the card was asked for is switched to ready before it is read.
+short ReadAsked(SCard& card, std::uint16_t asked, std::uint16_t buffer, std::uint16_t readyBit,
+                std::vector<short>& words)
+{
+    if (WriteProgramWord(card, kStatusWord, asked) != 0)
+        return CV_RC_COMM;
+    return ReadOut(card, buffer, asked, readyBit, words);
+}
+
+short ReadyWords(SCard& card, std::uint16_t status, std::vector<short>& words)
 {
     if (status & kAReady)
-        return ReadOut(kBufferA, status, kAReady);
+        return ReadOut(card, kBufferA, status, kAReady, words);
     if (status & kBReady)
-        return ReadOut(kBufferB, status, kBReady);
-    if (status & kAskA) {
-        const auto asked = static_cast<std::uint16_t>((status & ~kAskA) | kAskB | kAReady);
-        WriteProgramWord(kStatusWord, asked);
-        return ReadOut(kBufferA, asked, kAReady);
-    }
-    if (status & kAskB) {
-        const auto asked = static_cast<std::uint16_t>((status & ~kAskB) | kAskA | kBReady);
-        WriteProgramWord(kStatusWord, asked);
-        return ReadOut(kBufferB, asked, kBReady);
-    }
-    return {};
+        return ReadOut(card, kBufferB, status, kBReady, words);
+    if (status & kAskA)
+        return ReadAsked(card, static_cast<std::uint16_t>((status & ~kAskA) | kAskB | kAReady), kBufferA,
+                         kAReady, words);
+    if (status & kAskB)
+        return ReadAsked(card, static_cast<std::uint16_t>((status & ~kAskB) | kAskA | kBReady), kBufferB,
+                         kBReady, words);
+    return CV_RC_DONE;
 }
 
-short ReadData(short* buffer)
+short ReadData(SCard& card, short* buffer)
 {
-    const std::uint16_t status = ReadProgramHigh(kStatusWord);
+    std::uint16_t status = 0;
+    if (ReadProgramHigh(card, kStatusWord, status) != 0)
+        return CV_RC_COMM;
     if ((status & kSomethingReady) == 0)
         return 0;
-    const std::vector<short> words = ReadyWords(status);
+    std::vector<short> words;
+    if (ReadyWords(card, status, words) != CV_RC_DONE)
+        return CV_RC_COMM;
     const auto count = static_cast<int>(words.size());
     if (buffer != nullptr && count >= 1 && count <= kLargestCopy)
         std::copy(words.begin(), words.end(), buffer);
@@ -71,4 +83,7 @@ short ReadData(short* buffer)
 }  // namespace
 }  // namespace corvid
 
-short CV_ReadData(short* buffer) { return corvid::Serialised([buffer] { return corvid::ReadData(buffer); }); }
+short CV_ReadData(short* buffer)
+{
+    return corvid::OnCurrentCard([buffer](corvid::SCard& card) { return corvid::ReadData(card, buffer); });
+}

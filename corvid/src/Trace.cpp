@@ -2,6 +2,8 @@
 
 #include "Framing.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace corvid {
@@ -14,10 +16,12 @@ CTrace::~CTrace()
 
 void CTrace::Bind(const char* path)
 {
+    std::lock_guard<std::mutex> lock(m_lock);
     const std::string wanted = path != nullptr ? path : "";
-    if (wanted == m_path && (m_file != nullptr || wanted.empty()) && !Stale())
+    if (wanted == m_path && m_file != nullptr && !Stale())
         return;
     m_path = wanted;
+    m_reported = false;
     Reopen();
 }
 
@@ -30,7 +34,7 @@ void CTrace::Reopen()
         return;
     m_file = std::fopen(m_path.c_str(), "a");
     if (m_file == nullptr)
-        std::fprintf(stderr, "corvid: cannot open the trace file %s\n", m_path.c_str());
+        Report("cannot open the trace file");
 }
 
 // Someone removed or replaced the file (a cleaned-up directory, a rotated
@@ -46,19 +50,34 @@ bool CTrace::Stale() const
     return named.st_dev != open.st_dev || named.st_ino != open.st_ino;
 }
 
+// Once for a run of failures: a broken trace must not flood the program's
+// own error output, nor go unnoticed.
+void CTrace::Report(const char* what)
+{
+    if (m_reported)
+        return;
+    m_reported = true;
+    std::fprintf(stderr, "corvid: %s %s: %s\n", what, m_path.c_str(), std::strerror(errno));
+}
+
 void CTrace::Line(int card, std::uint32_t code, const std::string& request, const void* reply,
                   std::uint32_t replySize, bool succeeded)
 {
-    if (m_file == nullptr)
+    if (!Enabled())
         return;
-    if (Stale())
+    std::lock_guard<std::mutex> lock(m_lock);
+    if (m_file == nullptr || Stale())
         Reopen();
     if (m_file == nullptr)
         return;
     const std::string replyText = succeeded ? HexBytes(reply, replySize) : "failed";
-    std::fprintf(m_file, "%d %x %s %s\n", card, static_cast<unsigned>(code), request.c_str(),
-                 replyText.c_str());
-    std::fflush(m_file);
+    const bool written = std::fprintf(m_file, "%d %x %s %s\n", card, static_cast<unsigned>(code),
+                                      request.c_str(), replyText.c_str()) >= 0 &&
+                         std::fflush(m_file) == 0;
+    if (written)
+        m_reported = false;
+    else
+        Report("cannot write the trace file");
 }
 
 }  // namespace corvid

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
 #include <string>
 
 namespace corvid {
@@ -15,20 +16,26 @@ public:
     ~CTrace();
 
     // Appends to path from now on; null or empty turns tracing off. A file
-    // removed or replaced at path is opened again before the next line.
+    // that cannot be opened, or that was removed or replaced, is opened again
+    // before the next line.
     void Bind(const char* path);
-    bool Enabled() const { return m_file != nullptr; }
+    // Changes only in Bind, which the library calls while no card is open.
+    bool Enabled() const { return !m_path.empty(); }
 
     // "<card> <code> <request> <reply>"; request is already in hexadecimal.
+    // Safe to call from several threads at once.
     void Line(int card, std::uint32_t code, const std::string& request, const void* reply,
               std::uint32_t replySize, bool succeeded);
 
 private:
     void Reopen();
     bool Stale() const;
+    void Report(const char* what);
 
+    std::mutex m_lock;
     std::string m_path;
     std::FILE* m_file = nullptr;
+    bool m_reported = false;  // a failure went to stderr, and no line was written since
 };
 
 }  // namespace corvid

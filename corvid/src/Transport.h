@@ -9,7 +9,8 @@ namespace corvid {
 
 struct STransportOps {
     const char* name;
-    // A handle of zero or more for the card, or -1 when it cannot be opened.
+    // A handle of zero or more for the card, or, when it cannot be opened, the
+    // negated error number (-ENOENT, -EBUSY, -EACCES, ...).
     int (*open)(void* data, int card);
     // One control call; 0 when the driver accepted it, -1 otherwise.
     int (*control)(void* data, int handle, std::uint32_t code, const void* in,

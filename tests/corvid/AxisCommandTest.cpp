@@ -191,19 +191,19 @@ TEST_F(CCardTest, AxisOutsideOneToFourIsRefusedAndKeepsTheCurrentAxis)
     EXPECT_EQ(CV_Axis(0), CV_RC_REFUSED);
     EXPECT_EQ(CV_Axis(5), CV_RC_REFUSED);
     EXPECT_TRUE(Received().empty());
-    EXPECT_EQ(corvid::Coord().currentAxis, 1);
+    EXPECT_EQ(Lib().coord.currentAxis, 1);
     Card().RefuseWord(51);
     EXPECT_EQ(CV_Axis(4), CV_RC_REFUSED);
-    EXPECT_EQ(corvid::Coord().currentAxis, 1);
+    EXPECT_EQ(Lib().coord.currentAxis, 1);
     EXPECT_EQ(CV_Axis(3), CV_RC_DONE);
-    EXPECT_EQ(corvid::Coord().currentAxis, 2);
+    EXPECT_EQ(Lib().coord.currentAxis, 2);
 }
 
 TEST_F(CCardTest, ProfileCommandsDropTheMappingRecordOfAMappedAxis)
 {
     OpenQuietly();
     ASSERT_EQ(CV_Axis(1), CV_RC_DONE);
-    corvid::SCoordState& coord = corvid::Coord();
+    corvid::SCoordState& coord = Lib().coord;
     coord.mapped[0] = 1;
     coord.mapping[0] = {1, 2, 3, 4, 5, 6};
     coord.mapping[1] = {1, 2, 3, 4, 5, 6};

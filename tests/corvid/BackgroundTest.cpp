@@ -1,6 +1,8 @@
 // Interrupt status, the sync event and background command sets.
 #include "CardFixture.h"
 
+#include <cerrno>
+
 #include <cstdint>
 #include <vector>
 
@@ -79,7 +81,7 @@ TEST_F(CCardTest, BackgroundSetWithALyingRecordCountIsRefused)
 
 TEST_F(CCardTest, BackgroundSetNeedsAnOpenCard)
 {
-    Card().SetAbsent(true);
+    Card().FailOpens(ENOENT);
     const auto set = TwoRecordSet();
     EXPECT_EQ(CV_SetBgCommandSet(set.data(), 60), CV_RC_COMM);
 }

@@ -3,7 +3,7 @@
 // cards, card 0 current, the simulator selected and no coordinate state.
 #pragma once
 
-#include "CoordState.h"
+#include "Frame.h"
 #include "corvid.h"
 #include "sim/CardSim.h"
 
@@ -23,7 +23,10 @@ protected:
         unsetenv("CORVID_TRACE");
         unsetenv("CORVID_DEVICE_DIR");
         Bench().Reset();
-        corvid::Coord() = corvid::SCoordState{};
+        for (short card = 0; card < 16; ++card) {
+            corvid::CardAt(card).coord = corvid::SCoordState{};
+            corvid::CardAt(card).interruptControl = 0;
+        }
     }
 
     void TearDown() override { CloseAllCards(); }
@@ -39,6 +42,8 @@ protected:
 
     static corvid::sim::CSimBench& Bench() { return corvid::sim::CSimBench::Instance(); }
     static corvid::sim::CCardSim& Card(int index = 0) { return Bench().Card(index); }
+    // What the library keeps about a card.
+    static corvid::SCard& Lib(short index = 0) { return corvid::CardAt(index); }
 
     // Opens card 0 and forgets the reset handshake, so a test sees only its own requests.
     static void OpenQuietly()

@@ -1,5 +1,5 @@
 # Fails when libcorvid.so exports anything but its C interface, or when a
-# function the header declares is missing from it (a C program calling it
+# function its headers (HEADERS, a list) declare is missing from it (a C program calling it
 # would not link).
 execute_process(COMMAND nm -D --defined-only ${LIBRARY}
   OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
@@ -19,7 +19,11 @@ foreach(line IN LISTS lines)
   list(APPEND exported ${name})
 endforeach()
 
-file(READ ${HEADER} header)
+set(header "")
+foreach(file IN LISTS HEADERS)
+  file(READ ${file} text)
+  string(APPEND header "${text}")
+endforeach()
 string(REGEX MATCHALL "CORVID_API[^(;]*[ *](CV_[A-Za-z0-9]+|download)\\(" declarations "${header}")
 set(declared "")
 foreach(declaration IN LISTS declarations)
@@ -29,16 +33,16 @@ endforeach()
 
 list(LENGTH declared declaredCount)
 if(declaredCount LESS 100)
-  message(FATAL_ERROR "found only ${declaredCount} declarations in ${HEADER}")
+  message(FATAL_ERROR "found only ${declaredCount} declarations in ${HEADERS}")
 endif()
 set(missing ${declared})
 list(REMOVE_ITEM missing ${exported})
 set(undeclared ${exported})
 list(REMOVE_ITEM undeclared ${declared})
 if(missing)
-  message(FATAL_ERROR "declared in corvid.h but not exported: ${missing}")
+  message(FATAL_ERROR "declared in the headers but not exported: ${missing}")
 endif()
 if(undeclared)
-  message(FATAL_ERROR "exported but not declared in corvid.h: ${undeclared}")
+  message(FATAL_ERROR "exported but not declared in the headers: ${undeclared}")
 endif()
-message(STATUS "libcorvid.so exports the ${declaredCount} functions of corvid.h and nothing else")
+message(STATUS "libcorvid.so exports the ${declaredCount} functions of its headers and nothing else")

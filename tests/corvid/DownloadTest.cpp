@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@ protected:
         CCardTest::SetUp();
         m_image = fs::temp_directory_path() / ("corvid-image-" + std::to_string(::getpid()) + ".txt");
         OpenQuietly();
+        Card().programMemory[7] = 0x777777;
     }
     void TearDown() override
     {
@@ -25,8 +27,15 @@ protected:
     }
     std::string Image(const std::string& text) const
     {
-        std::ofstream(m_image) << text;
+        std::ofstream(m_image, std::ios::binary) << text;
         return m_image.string();
+    }
+    // Nothing reached the card: no port access, no command, no reset.
+    void ExpectUntouched() const
+    {
+        EXPECT_TRUE(Card().PortAccesses().empty());
+        EXPECT_TRUE(Received().empty());
+        EXPECT_EQ(Card().programMemory[7], 0x777777u);
     }
     // The port writes after the last write of the given value to the address port.
     std::vector<std::uint16_t> DataWritesAfterAddress(std::uint16_t address) const
@@ -58,7 +67,7 @@ TEST_F(CDownloadTest, ASmallImageFillsBothMemoriesAndResetsTheCard)
 {
     Card().dataMemory[5] = 7;
     Card().programMemory[9] = 9;
-    EXPECT_EQ(download(Image(kSmallImage).c_str()), CV_RC_DONE);
+    EXPECT_EQ(CV_Download(Image(kSmallImage).c_str()), CV_RC_DONE);
     EXPECT_EQ(Card().programMemory[0], 0x123456u);
     EXPECT_EQ(Card().programMemory[1], 0xABCDEFu);
     EXPECT_EQ(Card().programMemory[2], 0x00FF01u);
@@ -78,24 +87,48 @@ TEST_F(CDownloadTest, ProgramWordZeroIsHeldBackAndWrittenLast)
     EXPECT_EQ(DataWritesAfterAddress(0x4100), (std::vector<std::uint16_t>{0xBEEF, 0x0001, 0xDEAD, 0x1234, 0x56}));
 }
 
-TEST_F(CDownloadTest, AMissingFileIsReportedAfterTheMemoriesAreClearedAndTheCardReset)
+TEST_F(CDownloadTest, AFileThatCannotBeReadLeavesTheCardUntouched)
 {
-    Card().dataMemory[5] = 7;
     EXPECT_EQ(download((m_image.string() + ".missing").c_str()), CV_RC_NO_FILE);
     EXPECT_EQ(download(nullptr), CV_RC_NO_FILE);
-    EXPECT_EQ(Card().dataMemory[5], 0);
-    EXPECT_EQ(Card().hardResets, 2);
-    for (const auto& access : Card().PortAccesses())
-        EXPECT_NE(access.port, 6);
+    EXPECT_EQ(download(fs::temp_directory_path().c_str()), CV_RC_NO_FILE);
+    ExpectUntouched();
 }
 
-TEST_F(CDownloadTest, AFileWithoutTheStartMarkerLoadsNothingButWritesWordZero)
+TEST_F(CDownloadTest, AMalformedImageLeavesTheCardUntouched)
 {
-    Card().programMemory[0] = 0x777777;
-    EXPECT_EQ(download(Image("@PA 0000\n123456 654321\n#\n\033\033o\n").c_str()), CV_RC_DONE);
-    EXPECT_EQ(Card().programMemory[0], 0u);
-    EXPECT_EQ(Card().programMemory[1], 0u);
-    EXPECT_EQ(Card().hardResets, 1);
+    std::string noise(4096, '\0');
+    std::mt19937 random(20);
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    const std::string images[] = {
+        "@PA 0000\n123456 654321\n#\n\033\033o\n",        // no start marker
+        noise,
+        "\033\033i @PA 0000 123456 6543",                  // cut off in a word
+        "\033\033i @PA 0000 123456 # @DA 0000 12",
+        "\033\033i @PA 0000 12G456 # \033\033o",
+        "\033\033i @DA 0000 XYZ # \033\033o",
+        "\033\033i @DA 0000 0x1234 # \033\033o",
+        "\033\033i @PA 0000 1000000000 # \033\033o",
+        "\033\033i @DA 0000 DEADBEEF # \033\033o",        // 32 bits for a 16-bit word
+        "\033\033i @PA 4010 123456 # \033\033o",          // beyond program memory
+        "\033\033i @PA 3FFE 1 2 3 # \033\033o",           // would wrap round to word 0
+        "\033\033i @DA 3FFF 1 2 # \033\033o",
+        "\033\033i @PA 0000 123456 #",                    // no end marker
+    };
+    for (const std::string& image : images) {
+        SCOPED_TRACE(image.substr(0, 40));
+        EXPECT_EQ(download(Image(image).c_str()), CV_RC_BAD_IMAGE);
+    }
+    EXPECT_EQ(download("/dev/zero"), CV_RC_BAD_IMAGE);  // larger than any image
+    ExpectUntouched();
+}
+
+TEST_F(CDownloadTest, ACardThatStopsAnsweringFailsTheDownload)
+{
+    Bench().SetWaitHook([](std::uint32_t) { Card().FailControls(1 << 20); });
+    EXPECT_EQ(download(Image(kSmallImage).c_str()), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_NO_ANSWER);
 }
 
 TEST_F(CDownloadTest, AnImageWithoutWordZeroWritesZeroThere)

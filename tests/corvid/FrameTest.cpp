@@ -2,9 +2,12 @@
 // protocol, through the C interface against the simulated card.
 #include "CardFixture.h"
 
+#include <cerrno>
+
 #include "corvid_ioctl.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -54,13 +57,13 @@ TEST_F(CCardTest, AFailedResetExchangeStopsTheHandshake)
 
 TEST_F(CCardTest, AnAbsentCardFailsEveryCallAndIsTriedAgainEachTime)
 {
-    Card().SetAbsent(true);
+    Card().FailOpens(ENOENT);
     EXPECT_EQ(CV_Open(), CV_RC_COMM);
     EXPECT_EQ(CV_SetVel(1.0), CV_RC_COMM);
     double velocity = 7.0;
     EXPECT_EQ(CV_GetVel(&velocity), CV_RC_COMM);
     EXPECT_EQ(velocity, 7.0);
-    Card().SetAbsent(false);
+    Card().FailOpens(0);
     EXPECT_EQ(CV_SetVel(1.0), CV_RC_DONE);
     EXPECT_EQ(Card().Opens(), 1);
 }
@@ -189,17 +192,40 @@ TEST_F(CCardTest, HardResetPulsesPortThreeOnTheVirtualClock)
     EXPECT_EQ(Bench().NowMs(), 3000u);
 }
 
-TEST_F(CCardTest, HardResetIgnoresAnAbsentCard)
+TEST_F(CCardTest, HardResetOfAnAbsentCardFailsWithoutWaiting)
 {
-    Card().SetAbsent(true);
-    EXPECT_EQ(CV_HardRst(), CV_RC_DONE);
-    EXPECT_EQ(Bench().NowMs(), 3000u);
+    Card().FailOpens(ENOENT);
+    EXPECT_EQ(CV_HardRst(), CV_RC_COMM);
+    EXPECT_EQ(Bench().NowMs(), 0u);
 }
 
 TEST_F(CCardTest, AnUnknownTransportMakesOpeningFail)
 {
     setenv("CORVID_TRANSPORT", "simulator", 1);
     EXPECT_EQ(CV_Open(), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_NO_TRANSPORT);
     setenv("CORVID_TRANSPORT", "sim", 1);
     EXPECT_EQ(CV_Open(), CV_RC_DONE);
+}
+
+TEST_F(CCardTest, AFailureTellsItsReasonUntilTheNextCall)
+{
+    for (const auto& [error, reason] : {std::pair{ENOENT, CV_OS_NO_DEVICE}, std::pair{EBUSY, CV_OS_BUSY},
+                                        std::pair{EACCES, CV_OS_PERMISSION}, std::pair{EIO, CV_OS_OPEN}}) {
+        Card().FailOpens(error);
+        EXPECT_EQ(CV_Open(), CV_RC_COMM);
+        EXPECT_EQ(CV_LastOsError(), reason) << error;
+    }
+    Card().FailOpens(0);
+    Card().WrongResets(3);
+    EXPECT_EQ(CV_Open(), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_BAD_REPLY);
+    Card().CorruptEchoes(3);
+    EXPECT_EQ(CV_SetVel(1), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_BAD_REPLY);
+    Card().FailControls(1);
+    EXPECT_EQ(CV_SetVel(1), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_NO_ANSWER);
+    EXPECT_EQ(CV_SetVel(1), CV_RC_DONE);
+    EXPECT_EQ(CV_LastOsError(), 0);
 }

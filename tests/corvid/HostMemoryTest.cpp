@@ -57,6 +57,42 @@ TEST_F(CHostMemoryTest, ProgramWordsAreTwentyFourBitsAndAddressZeroMeansOne)
     EXPECT_EQ(values[0], 0x123400u);
 }
 
+TEST_F(CHostMemoryTest, ProgramAddressesStayInsideProgramMemory)
+{
+    for (std::uint32_t i = 1; i <= 3; ++i)
+        Card().programMemory[i] = i;
+    std::uint32_t values[3] = {};
+    ASSERT_EQ(CV_ShowProg(values, 0, 3), CV_RC_DONE);
+    EXPECT_EQ(std::vector<std::uint32_t>(values, values + 3), (std::vector<std::uint32_t>{1, 2, 3}));
+    Card().ClearReceived();
+    const std::size_t accesses = Card().PortAccesses().size();
+    EXPECT_EQ(CV_ShowProg(values, 0x3FFF, 2), CV_RC_RANGE);
+    EXPECT_EQ(CV_WriteProg(0x4000, 1), CV_RC_RANGE);
+    unsigned short words[2] = {};
+    EXPECT_EQ(CV_ShowData(words, 0x3FFF, 2), CV_RC_RANGE);
+    EXPECT_EQ(CV_WriteData(0x4005, 1), CV_RC_RANGE);
+    EXPECT_EQ(Card().PortAccesses().size(), accesses);
+}
+
+TEST_F(CHostMemoryTest, ACardThatDoesNotAnswerFailsEveryMemoryAndInterruptCall)
+{
+    Card().FailControls(1 << 20);
+    unsigned short words[2] = {9, 9};
+    std::uint32_t values[1] = {9};
+    short spy[1] = {9};
+    EXPECT_EQ(CV_ShowData(words, 0x100, 2), CV_RC_COMM);
+    EXPECT_EQ(CV_ShowProg(values, 1, 1), CV_RC_COMM);
+    EXPECT_EQ(CV_WriteData(0x100, 1), CV_RC_COMM);
+    EXPECT_EQ(CV_WriteProg(0x100, 1), CV_RC_COMM);
+    EXPECT_EQ(CV_HardRst(), CV_RC_COMM);
+    EXPECT_EQ(CV_INTOff(), CV_RC_COMM);
+    EXPECT_EQ(CV_ReadData(spy), CV_RC_COMM);
+    EXPECT_EQ(words[0], 9);  // outputs are left alone
+    EXPECT_EQ(values[0], 9u);
+    EXPECT_EQ(spy[0], 9);
+    EXPECT_EQ(Lib().interruptControl, 0);
+}
+
 TEST_F(CHostMemoryTest, AHardResetWritesThePortAndWaitsThreeSeconds)
 {
     EXPECT_EQ(CV_HardRst(), CV_RC_DONE);

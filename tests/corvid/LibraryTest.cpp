@@ -10,7 +10,7 @@
 
 extern "C" int corvid_header_c_check(void);
 
-TEST(CorvidLibrary, EveryResultCodeHasItsOwnText)
+TEST(CorvidLibrary, EveryResultCodeAndReasonHasItsOwnText)
 {
     std::set<std::string> texts;
     int codes = 0;
@@ -19,10 +19,11 @@ TEST(CorvidLibrary, EveryResultCodeHasItsOwnText)
     EXPECT_STREQ(CV_ErrText(name), text) << #name;      \
     texts.insert(CV_ErrText(name));
     CORVID_RESULT_CODES(CORVID_COLLECT_TEXT)
+    CORVID_OS_REASONS(CORVID_COLLECT_TEXT)
 #undef CORVID_COLLECT_TEXT
     EXPECT_EQ(texts.size(), static_cast<std::size_t>(codes));
     EXPECT_EQ(texts.count("unknown code"), 0u);
-    for (short code : {8, -3, 15, 17, 32767})
+    for (short code : {8, -4, 15, 17, 100, 108, 32767})
         EXPECT_STREQ(CV_ErrText(code), "unknown code") << code;
 }
 

@@ -35,7 +35,7 @@ TEST_F(CMappingTest, AxesOutsideOneToFourAreRefusedAndNothingIsMapped)
     EXPECT_EQ(Map(5, 1, 0, 0, 0, 0), CV_RC_RANGE);
     EXPECT_EQ(CV_MapAxis(1, nullptr), CV_RC_RANGE);
     EXPECT_TRUE(Received().empty());
-    EXPECT_EQ(corvid::Coord().mapped, (std::array<short, 4>{}));
+    EXPECT_EQ(Lib().coord.mapped, (std::array<short, 4>{}));
 }
 
 TEST_F(CMappingTest, MappingSendsTheRecordTheCurrentPointAndTheLimits)
@@ -75,7 +75,7 @@ TEST_F(CMappingTest, DependentAxesAreSolvedOnTheFirstIndependentCoordinates)
     const auto sent = Sent(Received());
     EXPECT_NEAR(RealOf(sent, 120), 10.0, kClose);
     EXPECT_NEAR(RealOf(sent, 121), 0.0, kClose);
-    EXPECT_EQ(corvid::Coord().independent[0], 0);
+    EXPECT_EQ(Lib().coord.independent[0], 0);
 }
 
 TEST_F(CMappingTest, AMappingWhoseInverseOverflowsIsRefused)
@@ -84,13 +84,45 @@ TEST_F(CMappingTest, AMappingWhoseInverseOverflowsIsRefused)
     Card().ClearReceived();
     EXPECT_EQ(Map(2, 1e308, -1e308, 0, 0, 0), CV_RC_MAPPING);
     EXPECT_TRUE(Sent(Received()).empty());
+    EXPECT_EQ(Lib().coord.mapped[1], 0);
+    EXPECT_EQ(Map(2, 0, 1, 0, 0, 0), CV_RC_DONE);  // the refused mapping is not in force
+}
+
+TEST_F(CMappingTest, MappingAnAxisReadsTheOtherMappedAxesAgain)
+{
+    ASSERT_EQ(Map(1, 1, 0, 0, 0, 0), CV_RC_DONE);
+    Card().axisPositions = {50, 0, 0, 0};
+    Card().ClearReceived();
+    ASSERT_EQ(Map(2, 0, 1, 0, 0, 0), CV_RC_DONE);
+    EXPECT_NEAR(RealOf(Sent(Received()), 120), 50.0, kClose);
+}
+
+TEST_F(CMappingTest, ACoordinateMayAccelerateAsFastAsEveryMotorOnItAllows)
+{
+    ASSERT_EQ(CV_Axis(1), CV_RC_DONE);
+    ASSERT_EQ(CV_SetAccLmt(100), CV_RC_DONE);
+    ASSERT_EQ(Map(1, -1, 0, 0, 0, 0), CV_RC_DONE);
+    EXPECT_NEAR(RealOf(Sent(Received()), 124), 100.0, kClose);
+    Card().ClearReceived();
+    ASSERT_EQ(CV_SetAccLmt(100), CV_RC_DONE);
+    EXPECT_NEAR(RealOf(Sent(Received()), 124), 100.0, kClose);
+    // Two motors share both coordinates, as on a CoreXY machine.
+    ASSERT_EQ(Map(1, 1, 1, 0, 0, 0), CV_RC_DONE);
+    ASSERT_EQ(CV_Axis(2), CV_RC_DONE);
+    ASSERT_EQ(CV_SetAccLmt(100), CV_RC_DONE);
+    Card().ClearReceived();
+    ASSERT_EQ(Map(2, 1, -1, 0, 0, 0), CV_RC_DONE);
+    const auto sent = Sent(Received());
+    EXPECT_NEAR(RealOf(sent, 124), 100.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 125), 100.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 126), 16384.0, kClose);
 }
 
 TEST_F(CMappingTest, AFailedPositionReadMapsNothing)
 {
     Card().FailControls(1);
     EXPECT_EQ(Map(1, 1, 0, 0, 0, 0), CV_RC_COMM);
-    EXPECT_EQ(corvid::Coord().mapped[0], 0);
+    EXPECT_EQ(Lib().coord.mapped[0], 0);
 }
 
 TEST_F(CMappingTest, AMappingTheCardDropsHalfwayIsClosed)
@@ -103,7 +135,7 @@ TEST_F(CMappingTest, AMappingTheCardDropsHalfwayIsClosed)
 TEST_F(CMappingTest, WithoutMemoryForTheSolveNothingChangesAndNothingIsPrinted)
 {
     ASSERT_EQ(Map(1, 1, 0, 0, 0, 0), CV_RC_DONE);
-    const corvid::SCoordState before = corvid::Coord();
+    const corvid::SCoordState before = Lib().coord;
     Card().ClearReceived();
     testing::internal::CaptureStdout();
     short result = 0;
@@ -113,8 +145,8 @@ TEST_F(CMappingTest, WithoutMemoryForTheSolveNothingChangesAndNothingIsPrinted)
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(result, CV_RC_MAPPING);
-    EXPECT_EQ(corvid::Coord().mapped, before.mapped);
-    EXPECT_EQ(corvid::Coord().mapping, before.mapping);
+    EXPECT_EQ(Lib().coord.mapped, before.mapped);
+    EXPECT_EQ(Lib().coord.mapping, before.mapping);
     EXPECT_TRUE(Sent(Received()).empty());
 }
 
@@ -166,7 +198,7 @@ TEST_F(CMappingTest, APositionOfAMappedAxisMovesTheCoordinatePoint)
     EXPECT_EQ(Words(sent), (Words16{39, 120, 120, 121, 121, 122, 122, 123, 123, 141}));
     EXPECT_NEAR(RealOf(sent, 120), 10.0, kClose);  // (30 - 10) / 2
     EXPECT_NEAR(RealOf(sent, 121), 7.0, kClose);
-    EXPECT_EQ(corvid::Coord().lastPoint[0], 10.0);
+    EXPECT_EQ(Lib().coord.lastPoint[0], 10.0);
 }
 
 TEST(MappingSolve, RankCountsOnlyPivotsAboveTheThreshold)

@@ -49,11 +49,11 @@ TEST_F(CCardTest, ListAndStopCommandsSendALoneZeroAndSetTheListState)
         EXPECT_EQ(Received()[0].command, word);
         EXPECT_EQ(Received()[0].argument, 0u);
     }
-    EXPECT_EQ(corvid::Coord().listState, 0);
+    EXPECT_EQ(Lib().coord.listState, 0);
     Card().ClearReceived();
     ASSERT_EQ(CV_AddList(), CV_RC_DONE);
     ASSERT_EQ(CV_CrdAuStpOn(), CV_RC_DONE);
-    EXPECT_EQ(corvid::Coord().listState, 1);
+    EXPECT_EQ(Lib().coord.listState, 1);
     EXPECT_NEAR(RealOf(Sent(Received()), 128), 1.0, kClose);
 }
 

@@ -106,6 +106,25 @@ TEST_F(CSegmentTest, TheArcsRadiusSignFollowsTheTurnAndThePlane)
     EXPECT_NEAR(RealOf(sent, 119), -0.1, kClose);
 }
 
+TEST_F(CSegmentTest, ArcsInTheYZAndZXPlanesTurnFromTheirFirstCoordinateTowardTheSecond)
+{
+    StartAt(0, 11, 2);
+    ASSERT_EQ(CV_ArcYZ(1, 2, 90), CV_RC_DONE);  // y from 11 to 1, z from 2 to 12
+    auto sent = SentNow();
+    EXPECT_NEAR(RealOf(sent, 113), 1.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 114), 12.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 117), 1.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 118), 2.0, kClose);
+    Card().ClearReceived();
+    Card().profilePoint = {1, 0, 12, 0};
+    ASSERT_EQ(CV_ArcZX(2, 1, 90), CV_RC_DONE);  // z from 12 to 2, x from 1 to 11
+    sent = SentNow();
+    EXPECT_NEAR(RealOf(sent, 114), 2.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 112), 11.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 118), 2.0, kClose);
+    EXPECT_NEAR(RealOf(sent, 116), 1.0, kClose);
+}
+
 TEST_F(CSegmentTest, AFullCircleEndsAtItsStartAndMoreIsRefused)
 {
     StartAt(3, 7);
@@ -203,6 +222,8 @@ TEST_F(CSegmentTest, ASegmentWithAValueThatIsNotANumberSendsNothing)
 {
     StartAt(0, 0);
     EXPECT_EQ(CV_LnXY(std::nan(""), 1), CV_RC_RANGE);
+    EXPECT_EQ(CV_ArcXY(1, std::nan(""), 90), CV_RC_RANGE);
+    EXPECT_EQ(CV_ArcZXP(1, 1, INFINITY, 1), CV_RC_RANGE);
     EXPECT_EQ(CV_MvXYZA(1, 1, 1, INFINITY, 1, 1), CV_RC_RANGE);
-    EXPECT_TRUE(SentNow().empty());
+    EXPECT_TRUE(Received().empty());  // not even the start point was read
 }

@@ -2,6 +2,8 @@
 #include "CardFixture.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -80,6 +82,7 @@ TEST_F(CTraceTest, CardTenOpensTheDeviceNodeEndingInZeroA)
     std::ofstream(m_dir / "corvidS0a").put('\0');
     ASSERT_EQ(CV_SwitchtoCardNo(9), CV_RC_DONE);
     EXPECT_EQ(CV_Open(), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_NO_DEVICE);
     EXPECT_TRUE(Lines().empty());
     ASSERT_EQ(CV_SwitchtoCardNo(10), CV_RC_DONE);
     EXPECT_EQ(CV_Open(), CV_RC_COMM);
@@ -109,4 +112,43 @@ TEST_F(CTraceTest, ATraceFileReplacedWhileTheCardIsOpenGetsTheNextLines)
     const std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "kept");
+}
+
+TEST_F(CTraceTest, ADeviceNodeAnotherProgramHoldsIsBusy)
+{
+    setenv("CORVID_TRANSPORT", "device", 1);
+    setenv("CORVID_DEVICE_DIR", m_dir.c_str(), 1);
+    const fs::path node = m_dir / "corvidS00";
+    std::ofstream(node).put('\0');
+    const int other = ::open(node.c_str(), O_RDWR);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(CV_Open(), CV_RC_COMM);
+    EXPECT_EQ(CV_LastOsError(), CV_OS_BUSY);
+    ::close(other);
+    unsetenv("CORVID_DEVICE_DIR");
+}
+
+TEST_F(CTraceTest, TracingResumesOnceItsFolderIsThereAgain)
+{
+    fs::remove_all(m_dir);
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("cannot open the trace file"), std::string::npos);
+    EXPECT_EQ(errors.find("cannot open the trace file"), errors.rfind("cannot open the trace file"));
+    fs::create_directories(m_dir);
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    EXPECT_EQ(Lines().size(), 1u);
+}
+
+TEST_F(CTraceTest, WriteErrorsAreReportedOnce)
+{
+    setenv("CORVID_TRACE", "/dev/full", 1);
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    ASSERT_EQ(CV_SetVel(1.0), CV_RC_DONE);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("corvid: cannot write the trace file /dev/full"), std::string::npos);
+    EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
 }
