@@ -27,6 +27,8 @@ struct MoveNode {
     SArcPath arc;          // arc: the circle it runs on
     bool impossible = false; // arc: no circle joins its points; the run stops there
     double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
+    ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
+    int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
 };
 

@@ -46,7 +46,8 @@ void AppendWord(std::string& text, char letter, double value, int decimals)
 
 std::string MoveStatus(const MoveNode& node)
 {
-    std::string text(CodeInfo(node.code).text);
+    // Within a cycle the status shows the cycle, not the moves it is made of.
+    std::string text(CodeInfo(node.cycle == ECode::None ? node.code : node.cycle).text);
     text += ' ';
     AppendWord(text, 'X', node.x1, 3);
     text += ' ';
@@ -115,6 +116,11 @@ void StepMove(SStepContext& step, const MoveNode& node)
     if (in.seg_started == 0) {
         in.cur_z = in.seg_z0;
         in.seg_s = 0.0;
+    }
+    if (node.warning != 0) {
+        in.cur = kNoNode;
+        step.out.Warn(node.warning, CycleWarningText(node.warning, node.line));
+        return;
     }
     if (node.impossible) {
         in.cur = kNoNode;
