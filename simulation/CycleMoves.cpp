@@ -84,7 +84,7 @@ std::vector<SContourPoint> ContourPoints(const SBuilder& b, SRange range, SArcPo
         const ECode code = MotionCode(s);
         if (code == ECode::None)
             continue;
-        const SArcPoint to{s.m_ptEnd.x, s.m_ptEnd.z};
+        const SArcPoint to{s.m_ptEnd.x * b.xScale, s.m_ptEnd.z};
         if (!points.empty() && (code == ECode::G02 || code == ECode::G03)) {
             if (const auto arc = ArcOf(s, code, at, to)) {
                 const double length = arc->Length();
@@ -146,7 +146,7 @@ void RoughAlongZ(SBuilder& b, const CProcess& cycle, SRange range)
 {
     const int line = cycle.m_nLineNumber;
     const SArcPoint start = b.at;
-    const SArcPoint allowance{Value(cycle, EWord::X), Value(cycle, EWord::Z)};
+    const SArcPoint allowance{Value(cycle, EWord::X) * b.xScale, Value(cycle, EWord::Z)};
     const auto points = ContourPoints(b, range, allowance);
     if (points.empty())
         return;
@@ -170,7 +170,7 @@ void RoughAlongZ(SBuilder& b, const CProcess& cycle, SRange range)
 void RepeatPattern(SBuilder& b, const CProcess& cycle, SRange range)
 {
     const SArcPoint start = b.at;
-    const SArcPoint allowance{Value(cycle, EWord::X), Value(cycle, EWord::Z)};
+    const SArcPoint allowance{Value(cycle, EWord::X) * b.xScale, Value(cycle, EWord::Z)};
     const int passes = std::max(1, static_cast<int>(std::lround(b.patternPasses)));
     for (int pass = 0; pass < passes; ++pass) {
         // The share of the material still on after this pass.

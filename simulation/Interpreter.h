@@ -63,7 +63,10 @@ void ClearMoveList(CInterpreterState& state);
 // Releases the old list and translates every statement of the document in
 // order, the first move starting from (x, z), each following one where the
 // one before left the tool.
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x = 0.0, double z = 0.0);
+// With diameter set, X and U are read as diameters, as textbooks and most
+// controls write them; I, K and R stay radii.
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x = 0.0, double z = 0.0,
+                   bool diameter = false);
 
 
 // What the start command shows when the program gives no motion records.

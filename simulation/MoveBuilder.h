@@ -17,6 +17,8 @@ struct SBuilder {
     CInterpreterState& state;
     const CVelmoraDoc::StatementList& statements;
     SArcPoint at;
+    // 0.5 when X and U are diameters: every programmed X becomes a radius.
+    double xScale = 1.0;
     // Added to every programmed point while a cycle replays its contour
     // offset by its allowance.
     SArcPoint shift{};

@@ -22,7 +22,7 @@ bool RemoveAll(std::string& text, char c)
 
 SArcPoint EndOf(const SBuilder& b, const CProcess& statement)
 {
-    return {statement.m_ptEnd.x + b.shift.x, statement.m_ptEnd.z + b.shift.z};
+    return {statement.m_ptEnd.x * b.xScale + b.shift.x, statement.m_ptEnd.z + b.shift.z};
 }
 
 } // namespace
@@ -97,7 +97,7 @@ void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
     const int line = statement.m_nLineNumber;
     const double r = Value(statement, EWord::R);
     const SArcPoint start = b.at;
-    const double x1 = statement.m_ptEnd.x, z1 = statement.m_ptEnd.z;
+    const double x1 = statement.m_ptEnd.x * b.xScale, z1 = statement.m_ptEnd.z;
     constexpr ECode rapid = ECode::G00, feed = ECode::G01;
     if (code == ECode::G90) {
         AppendMove(b, line, rapid, x1 + r, start.z);
@@ -191,10 +191,11 @@ void ClearMoveList(CInterpreterState& state)
     state.started = kNoNode;
 }
 
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z)
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z, bool diameter)
 {
     ClearMoveList(state);
     SBuilder builder{state, doc.Statements(), {x, z}};
+    builder.xScale = diameter ? 0.5 : 1.0;
     for (std::size_t index = 0; index < doc.Statements().size();)
         index = TranslateStatement(builder, index);
 }

@@ -97,4 +97,15 @@ TEST_F(CycleList, AContourThatFallsOrIsNotThereStopsTheRunAtTheCycle)
     EXPECT_EQ(state.nodes.at(1).line, 3);
 }
 
+TEST_F(CycleList, AnExamPartInDiametersMakesTheSameMovesAsInRadii)
+{
+    Build("G00 X21 Z2\nG71 U1.5 R0.5\nG71 P4 Q8 U0.3 W0.1 F0.2\nG00 X9 Z2\nG01 X10 Z-1 F0.1\n"
+          "G01 X10 Z-12\nG03 X14 Z-16 R4\nG01 X19 Z-30\nG70\nG90 X18 Z-35 F0.2\nG01 U2 W-2 F0.1\n");
+    const std::vector<SMove> radius = Moves(0);
+    SProgram diameter("G00 X42 Z2\nG71 U1.5 R0.5\nG71 P4 Q8 U0.6 W0.1 F0.2\nG00 X18 Z2\nG01 X20 Z-1 F0.1\n"
+                      "G01 X20 Z-12\nG03 X28 Z-16 R4\nG01 X38 Z-30\nG70\nG90 X36 Z-35 F0.2\nG01 U4 W-2 F0.1\n");
+    BuildMoveList(state, diameter.doc, 0.0, 0.0, true);
+    EXPECT_EQ(Moves(0), radius);
+}
+
 } // namespace
