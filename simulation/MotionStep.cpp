@@ -35,7 +35,8 @@ void ShowTracePoint(SStepContext& step)
     const auto index = static_cast<std::size_t>(step.work.nn);
     const SDisplayPosition shown = MachiningDisplayPosition(step.panel, step.work.Dg_x[index], step.work.Dg_z[index],
                                                             step.sim.switches.stockLength);
-    step.out.ShowPosition(shown.x, shown.z);
+    // The display speaks the program's language: diameters when it does.
+    step.out.ShowPosition(step.sim.switches.diameterProgramming ? 2.0 * shown.x : shown.x, shown.z);
 }
 
 void AppendWord(std::string& text, char letter, double value, int decimals)
