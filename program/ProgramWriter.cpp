@@ -236,7 +236,12 @@ bool CProgramWriter::ReadsBackAs(const CProcess* back, const SWriting& statement
     if (!back)
         return false;
     const bool sameWords = back->SameWords(statement.record);
-    return (sameWords || MeaningOf(*back) == statement.Meaning()) && ReachesEnd(*back, statement, sameWords);
+    if (!sameWords) {
+        const SStatementMeaning meaning = MeaningOf(*back);
+        if (!(meaning == statement.Meaning()) || !statement.Meaning().ShownAgainBy(meaning))
+            return false;
+    }
+    return ReachesEnd(*back, statement, sameWords);
 }
 
 // Where the statement read back takes the tool from where the read-back
@@ -246,7 +251,7 @@ SPoint CProgramWriter::EndOf(const CProcess& back, const SWriting& statement, bo
 {
     if (sameWords && m_readEnd == statement.start)
         return statement.end;
-    return EndPointFrom(back, m_readEnd);
+    return TargetFrom(back, m_readEnd);
 }
 
 bool CProgramWriter::ReachesEnd(const CProcess& back, const SWriting& statement, bool sameWords) const
@@ -256,9 +261,10 @@ bool CProgramWriter::ReachesEnd(const CProcess& back, const SWriting& statement,
 
 std::string CProgramWriter::Line(const CProcess& record)
 {
-    const SWriting statement{record, m_programEnd, EndPointFrom(record, m_programEnd),
+    // end is the point the words name, which the written words must name too.
+    const SWriting statement{record, m_programEnd, TargetFrom(record, m_programEnd),
                              CVelmoraDoc::IsMotion(record), std::nullopt};
-    m_programEnd = statement.end;
+    m_programEnd = CVelmoraDoc::AfterMove(record, m_programEnd, statement.end);
     std::optional<SReadLine> chosen = WordForWord(statement);
     if (!chosen)
         chosen = SameInEffect(statement);
@@ -270,7 +276,7 @@ std::string CProgramWriter::Line(const CProcess& record)
     if (!same)
         m_changed.push_back({record.m_nLineNumber, back == nullptr});
     if (back)
-        m_readEnd = EndOf(*back, statement, back->SameWords(record));
+        m_readEnd = CVelmoraDoc::AfterMove(*back, m_readEnd, EndOf(*back, statement, back->SameWords(record)));
     m_reader = std::move(chosen->state);
     return std::move(chosen->line);
 }

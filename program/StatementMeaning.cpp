@@ -22,6 +22,19 @@ unsigned WordsTaken(std::string_view kind, const CProcess& record)
 
 } // namespace
 
+bool SStatementMeaning::operator==(const SStatementMeaning& other) const
+{
+    return kind == other.kind && taken == other.taken && words == other.words && motion == other.motion;
+}
+
+bool SStatementMeaning::ShownAgainBy(const SStatementMeaning& back) const
+{
+    for (std::size_t n = 0; n < shown.size(); ++n)
+        if (!shown[n].empty() && shown[n] != back.shown[n])
+            return false;
+    return true;
+}
+
 std::string CleanedText(std::string_view text)
 {
     std::string out;
@@ -69,12 +82,23 @@ SStatementMeaning MeaningOf(const CProcess& record)
         if (meaning.Takes(word))
             meaning.words[n] = NormalWord(word, record.Get(word));
     }
+    // The X and Z a statement that does not move brings along are used by
+    // nothing, but the editor's table shows them: a save that changes them
+    // is named like any other change.
+    if (!meaning.motion)
+        for (const EWord word : {EWord::X, EWord::Z})
+            meaning.shown[static_cast<std::size_t>(word)] = NormalWord(word, record.Get(word));
     return meaning;
 }
 
 SPoint EndPointFrom(const CProcess& record, SPoint start)
 {
     return CVelmoraDoc::EndPointFrom(record, start, {}); // a new statement's end is (0, 0)
+}
+
+SPoint TargetFrom(const CProcess& record, SPoint start)
+{
+    return CVelmoraDoc::TargetFrom(record, start, {});
 }
 
 bool SamePlace(SPoint a, SPoint b)

@@ -16,7 +16,9 @@
 //   cycle's second line, which holds no tool, is no tool word. The words
 //   other statements bring along (the X an M05 keeps from the G code before
 //   it, the S of a G50 made in the editor) are used by nothing and do not
-//   count;
+//   count, except the X and Z of a statement that does not move, which the
+//   editor's table shows: a statement read back must show again what the
+//   original showed;
 // - for moves, where the tool goes: the start and end points as reading the
 //   program from the initial point gives them. The X and Z words themselves
 //   do not count, so a move given with U and W is the same as the move to its
@@ -34,9 +36,13 @@ struct SStatementMeaning {
     std::string kind;
     unsigned taken = 0; // one bit per word the statement takes
     std::array<std::string, CProcess::kTexts> words; // only the words it takes
+    std::array<std::string, CProcess::kTexts> shown; // X and Z a statement that does not move shows
     bool motion = false;
     bool Takes(EWord word) const { return (taken >> static_cast<unsigned>(word)) & 1u; }
-    bool operator==(const SStatementMeaning&) const = default;
+    bool operator==(const SStatementMeaning& other) const;
+    // The X and Z this statement shows are shown by back too; a statement
+    // the editor made shows none until it is read back.
+    bool ShownAgainBy(const SStatementMeaning& back) const;
 };
 
 // The statement's kind: "" for a tool statement, else its G or M code.
@@ -48,6 +54,8 @@ std::string NormalWord(EWord word, std::string_view text);
 SStatementMeaning MeaningOf(const CProcess& record);
 
 // Where a statement that starts at start ends, as the document computes it
-// for a statement it has just been given.
+// for a statement it has just been given, and the point its words name
+// (the same but for a cycle, which returns to its start).
 SPoint EndPointFrom(const CProcess& record, SPoint start);
+SPoint TargetFrom(const CProcess& record, SPoint start);
 bool SamePlace(SPoint a, SPoint b);

@@ -181,6 +181,17 @@ void CVelmoraDoc::ComputeEndPoint(CProcess& record)
 
 SPoint CVelmoraDoc::EndPointFrom(const CProcess& record, SPoint start, SPoint had)
 {
+    return AfterMove(record, start, TargetFrom(record, start, had));
+}
+
+SPoint CVelmoraDoc::AfterMove(const CProcess& record, SPoint start, SPoint target)
+{
+    const ECode code = FindCode(record.Code()).code;
+    return code == ECode::G90 || code == ECode::G94 ? start : target;
+}
+
+SPoint CVelmoraDoc::TargetFrom(const CProcess& record, SPoint start, SPoint had)
+{
     if (!IsMotion(record))
         return start;
     const std::string_view xWord = record.Get(EWord::X);

@@ -54,8 +54,13 @@ public:
 
     static bool IsMotion(const CProcess& record);
     static void ComputeEndPoint(CProcess& record);
-    // The end point a statement starting at start gets; without a usable
-    // pair of X and Z words, the one it had.
+    // The point a statement starting at start names with its X and Z words;
+    // without a usable pair of them, the one it had.
+    static SPoint TargetFrom(const CProcess& record, SPoint start, SPoint had);
+    // Where the statement leaves the tool: its target, except that a
+    // turning or facing cycle returns to where it started, as on a control.
+    static SPoint AfterMove(const CProcess& record, SPoint start, SPoint target);
+    // The end point a statement starting at start gets.
     static SPoint EndPointFrom(const CProcess& record, SPoint start, SPoint had);
 
     const StatementList& Statements() const { return m_statements; }

@@ -97,7 +97,10 @@ void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
     const int line = statement.m_nLineNumber;
     const double r = Value(statement, EWord::R);
     const SArcPoint start = b.at;
-    const double x1 = statement.m_ptEnd.x * b.xScale, z1 = statement.m_ptEnd.z;
+    // The document ends a cycle where it started; the pass goes to what its
+    // words name.
+    const SPoint pass = CVelmoraDoc::TargetFrom(statement, statement.m_ptStart, statement.m_ptEnd);
+    const double x1 = pass.x * b.xScale, z1 = pass.z;
     constexpr ECode rapid = ECode::G00, feed = ECode::G01;
     if (code == ECode::G90) {
         AppendMove(b, line, rapid, x1 + r, start.z);

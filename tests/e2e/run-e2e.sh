@@ -186,7 +186,7 @@ status_is_end()
 step "开始仿真"
 click_at $VIEW_X $VIEW_Y
 menu $MENU_SIMULATE 1
-wait_until 60 status_is_end || fail "状态栏没有显示 M02，最后读到「$(status_text)」"
+wait_until 240 status_is_end || fail "状态栏没有显示 M02，最后读到「$(status_text)」"
 rm -f "$OUT/.status.png"
 sleep 0.5
 shot 06-machined

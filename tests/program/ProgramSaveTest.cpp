@@ -100,11 +100,22 @@ TEST_F(ProgramSave, AFaithfulSaveFromTheEditorSaysNothing)
     Insert("G00", {{EField::X, "x20"}, {EField::Z, "z 5"}});
     Insert("M03", {{EField::S, "s800"}});
     Insert("G02", {{EField::X, "X10"}, {EField::Z, "Z-5"}, {EField::R, "R5"}, {EField::F, "F0.1"}});
-    Insert("G41", {{EField::X, "X1"}, {EField::Z, "Z1"}});
+    Insert("G41", {});
     Insert("T", {});
     const SProgramText saved = WriteProgramText(doc);
-    EXPECT_EQ(saved.text, "G00X20Z5\nM03S800\nG02X10Z-5R5F0.1\nG41X1Z1\nT\n");
+    EXPECT_EQ(saved.text, "G00X20Z5\nM03S800\nG02X10Z-5R5F0.1\nG41\nT\n");
     EXPECT_TRUE(saved.changed.empty());
+}
+
+TEST_F(ProgramSave, ARowWhoseShownPositionTheSaveChangesIsNamed)
+{
+    Insert("G00", {{EField::X, "X10"}, {EField::Z, "Z2"}});
+    Insert("G01", {{EField::X, "U-6"}, {EField::Z, "W-20.5"}, {EField::F, "F0.2"}});
+    // The row after a move shows the words it carried from it.
+    auto end = std::make_unique<CProcess>(3, "M02", "", "", "U-6", "W-20.5", "", "", "", "F0.2", "", "", "", 0);
+    ASSERT_EQ(doc.InsertStatement(end, true), kDocAppended);
+    const SProgramText saved = WriteProgramText(doc);
+    EXPECT_EQ(saved.changed, (std::vector<SChangedStatement>{{3, false}})) << saved.text;
 }
 
 TEST(StatementMeaning, EditorFormsCountAsTheStatementsTheReaderMakes)

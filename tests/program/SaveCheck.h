@@ -56,6 +56,7 @@ inline std::vector<std::string> BrokenPromises(const CVelmoraDoc& doc, const SPr
         end = EndPointFrom(original, start);
         const CProcess* reopened = perLine[n];
         const bool same = reopened && MeaningOf(*reopened) == MeaningOf(original) &&
+                          MeaningOf(original).ShownAgainBy(MeaningOf(*reopened)) &&
                           (!CVelmoraDoc::IsMotion(original) ||
                            (SamePlace(reopened->m_ptStart, start) && SamePlace(reopened->m_ptEnd, end)));
         const auto named = std::find_if(saved.changed.begin(), saved.changed.end(), [&](const SChangedStatement& c) {

@@ -157,11 +157,12 @@ struct SEndCase {
     SPoint expected;
 };
 
+// A turning or facing cycle returns to where it started, as on a control.
 TEST(ComputeEndPoint, CombinesAbsoluteAndIncrementalWordsOfMotionStatements)
 {
     const SEndCase cases[] = {
         {"G01", "X30", "Z-5", {30, -5}},   {"G01", "U5", "Z-10", {25, -10}}, {"G02", "u5", "w-1", {25, -1}},
-        {"G90", "X30", "W-2", {30, -2}},   {"G41", "U5", "Z-10", {20, 0}},   {"M03", "X1", "Z1", {20, 0}},
+        {"G90", "X30", "W-2", {20, 0}},    {"G41", "U5", "Z-10", {20, 0}},   {"M03", "X1", "Z1", {20, 0}},
         {"G00", "", "Z5", {7, 7}},         {"G00", "X", "Z5", {0, 5}},       {"G01", "R5", "Z5", {7, 7}},
     };
     for (const auto& c : cases) {
