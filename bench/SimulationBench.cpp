@@ -94,6 +94,33 @@ void BM_StartCommand(benchmark::State& state)
 }
 BENCHMARK(BM_StartCommand)->Arg(30000)->Unit(benchmark::kMillisecond);
 
+// Blocks of 300 statements, each a G71 roughing cycle with its contour and a
+// G70, the rest plain passes: the list builder expands every cycle.
+std::string CycleProgram(int cycles)
+{
+    std::string text;
+    for (int n = 0; n < cycles; ++n) {
+        const std::string first = std::to_string(300 * n + 4), last = std::to_string(300 * n + 8);
+        text += "G00 X21 Z2\nG71 U1 R0.5\nG71 P" + first + " Q" + last + " U0.5 W0.1 F0.2\n";
+        text += "G01 X10 Z2 F0.1\nG01 X10 Z-10\nG02 X14 Z-14 R4\nG01 X16 Z-30\nG01 X19 Z-40\n";
+        text += "G70\n";
+        for (int pass = 0; pass < 291; pass += 3)
+            text += "G00 X21 Z2\nG01 X20 Z-50 F0.2\nG00 X21 Z-50\n";
+    }
+    return text;
+}
+
+void BM_BuildCycles(benchmark::State& state)
+{
+    SLoaded program(CycleProgram(static_cast<int>(state.range(0))));
+    CInterpreterState list;
+    for (auto _ : state)
+        BuildMoveList(list, program.doc, 70.0, 50.0);
+    state.counters["statements"] = static_cast<double>(program.doc.Statements().size());
+    state.counters["nodes"] = static_cast<double>(list.nodes.size());
+}
+BENCHMARK(BM_BuildCycles)->Arg(100)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

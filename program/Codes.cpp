@@ -11,6 +11,9 @@ constexpr unsigned kArc = Bit(EWord::I) | Bit(EWord::K) | Bit(EWord::R) | Bit(EW
 constexpr unsigned kCycle = Bit(EWord::R) | Bit(EWord::F);
 constexpr unsigned kSpindle = Bit(EWord::S) | Bit(EWord::T);
 constexpr unsigned kFirstLine = Bit(EWord::X) | Bit(EWord::R);
+// G73's first line also gives the material to remove along Z.
+constexpr unsigned kPatternFirstLine = kFirstLine | Bit(EWord::Z);
+constexpr unsigned kContour = Bit(EWord::P) | Bit(EWord::Q);
 constexpr unsigned kSecondLine = Bit(EWord::P) | Bit(EWord::Q) | Bit(EWord::X) | Bit(EWord::Z) |
                                  Bit(EWord::F) | Bit(EWord::S) | Bit(EWord::T);
 
@@ -27,10 +30,10 @@ constexpr SCodeInfo kCodes[] = {
     {ECode::G41, "G41", 'G', 41, true, false, 0, 0},
     {ECode::G42, "G42", 'G', 42, true, false, 0, 0},
     {ECode::G50, "G50", 'G', 50, true, false, 0, 0},
-    {ECode::G70, "G70", 'G', 70, true, false, 0, 0},
+    {ECode::G70, "G70", 'G', 70, true, false, kContour, 0},
     {ECode::G71, "G71", 'G', 71, true, false, kFirstLine, kSecondLine},
     {ECode::G72, "G72", 'G', 72, false, false, 0, 0},
-    {ECode::G73, "G73", 'G', 73, false, false, kFirstLine, kSecondLine},
+    {ECode::G73, "G73", 'G', 73, true, false, kPatternFirstLine, kSecondLine},
     {ECode::G76, "G76", 'G', 76, true, false, 0, 0},
     {ECode::G90, "G90", 'G', 90, true, true, kCycle, 0},
     {ECode::G92, "G92", 'G', 92, true, false, 0, 0},

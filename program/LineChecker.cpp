@@ -138,7 +138,8 @@ private:
     bool RulesG01(const SCodeInfo& code);
     bool RulesArc(const SCodeInfo& code);
     bool RulesArcCentre();
-    void RulesG71();
+    void RulesG71(const SCodeInfo& code);
+    void RulesG70();
     bool RulesCycle(const SCodeInfo& code);
     bool RunMCode();
     std::unique_ptr<CProcess> MakeRecord() const;
@@ -292,9 +293,10 @@ bool CLineCheck::RulesArcCentre()
     return true;
 }
 
-void CLineCheck::RulesG71()
+// G71 and G73, both lines.
+void CLineCheck::RulesG71(const SCodeInfo& code)
 {
-    SetCode(CodeInfo(ECode::G71).text, true);
+    SetCode(code.text, true);
     struct SPart {
         EWord word;
         int from, to;
@@ -308,10 +310,26 @@ void CLineCheck::RulesG71()
         {EWord::Z, z, f, &m_state.z}, {EWord::F, f, s, &m_state.f}, {EWord::S, s, t, &m_state.s},
         {EWord::T, t, end, &m_state.t}};
     const std::initializer_list<SPart> first{{EWord::X, x, r, &m_state.x}, {EWord::R, r, end, &m_state.r}};
-    for (const SPart& part : Has('P') ? second : first) {
+    const std::initializer_list<SPart> patternFirst{
+        {EWord::X, x, z, &m_state.x}, {EWord::Z, z, r, &m_state.z}, {EWord::R, r, end, &m_state.r}};
+    const bool pattern = code.code == ECode::G73;
+    for (const SPart& part : Has('P') ? second : pattern ? patternFirst : first) {
         WordOf(m_words, part.word) = Text(part.from, part.to);
         part.carried->assign(WordOf(m_words, part.word));
     }
+}
+
+// A finishing pass names its contour, or takes that of the last roughing
+// cycle when the line gives no P.
+void CLineCheck::RulesG70()
+{
+    SetCode(CodeInfo(ECode::G70).text, true);
+    if (!Has('P'))
+        return;
+    const int q = Pos('Q');
+    WordOf(m_words, EWord::P) = Text(Pos('P'), q < 0 ? static_cast<int>(m_text.size()) : q);
+    if (q >= 0)
+        WordOf(m_words, EWord::Q) = ToEnd(q);
 }
 
 bool CLineCheck::RulesCycle(const SCodeInfo& code)
@@ -345,7 +363,9 @@ bool CLineCheck::RunGCode(int number)
     case ECode::G32: return RulesG01(code);
     case ECode::G02:
     case ECode::G03: return RulesArc(code);
-    case ECode::G71: RulesG71(); return true;
+    case ECode::G71:
+    case ECode::G73: RulesG71(code); return true;
+    case ECode::G70: RulesG70(); return true;
     case ECode::G90:
     case ECode::G94: return RulesCycle(code);
     default: break;

@@ -18,7 +18,7 @@ void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput
     // The tool starts where it stands, at its home point outside the bar,
     // however an earlier run was stopped.
     const double homeX = scene::kHomeX, homeZ = scene::kHomeZ - sim.switches.stockLength;
-    BuildMoveList(in, doc, homeX, homeZ);
+    BuildMoveList(in, doc, homeX, homeZ, sim.switches.diameterProgramming);
     in.seg_started = 0;
     in.seg_s = 0.0;
     in.cur_x = homeX, in.cur_z = homeZ;

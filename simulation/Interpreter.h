@@ -27,6 +27,8 @@ struct MoveNode {
     SArcPath arc;          // arc: the circle it runs on
     bool impossible = false; // arc: no circle joins its points; the run stops there
     double r = 0.0;        // taper of a G90/G94 cycle, read only while expanding
+    ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
+    int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
 };
 
@@ -61,7 +63,10 @@ void ClearMoveList(CInterpreterState& state);
 // Releases the old list and translates every statement of the document in
 // order, the first move starting from (x, z), each following one where the
 // one before left the tool.
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x = 0.0, double z = 0.0);
+// With diameter set, X and U are read as diameters, as textbooks and most
+// controls write them; I, K and R stay radii.
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x = 0.0, double z = 0.0,
+                   bool diameter = false);
 
 
 // What the start command shows when the program gives no motion records.

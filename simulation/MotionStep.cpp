@@ -35,7 +35,8 @@ void ShowTracePoint(SStepContext& step)
     const auto index = static_cast<std::size_t>(step.work.nn);
     const SDisplayPosition shown = MachiningDisplayPosition(step.panel, step.work.Dg_x[index], step.work.Dg_z[index],
                                                             step.sim.switches.stockLength);
-    step.out.ShowPosition(shown.x, shown.z);
+    // The display speaks the program's language: diameters when it does.
+    step.out.ShowPosition(step.sim.switches.diameterProgramming ? 2.0 * shown.x : shown.x, shown.z);
 }
 
 void AppendWord(std::string& text, char letter, double value, int decimals)
@@ -46,7 +47,8 @@ void AppendWord(std::string& text, char letter, double value, int decimals)
 
 std::string MoveStatus(const MoveNode& node)
 {
-    std::string text(CodeInfo(node.code).text);
+    // Within a cycle the status shows the cycle, not the moves it is made of.
+    std::string text(CodeInfo(node.cycle == ECode::None ? node.code : node.cycle).text);
     text += ' ';
     AppendWord(text, 'X', node.x1, 3);
     text += ' ';
@@ -115,6 +117,11 @@ void StepMove(SStepContext& step, const MoveNode& node)
     if (in.seg_started == 0) {
         in.cur_z = in.seg_z0;
         in.seg_s = 0.0;
+    }
+    if (node.warning != 0) {
+        in.cur = kNoNode;
+        step.out.Warn(node.warning, CycleWarningText(node.warning, node.line));
+        return;
     }
     if (node.impossible) {
         in.cur = kNoNode;

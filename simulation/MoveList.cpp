@@ -1,10 +1,9 @@
 // Turning the document's statements into motion records: one node per move,
 // tool change or auxiliary function, the turning and facing cycles expanded
 // into four plain moves.
-#include "simulation/Interpreter.h"
+#include "simulation/MoveBuilder.h"
 
 #include "common/NumberParsing.h"
-#include "program/VelmoraDoc.h"
 
 #include <algorithm>
 #include <optional>
@@ -21,6 +20,13 @@ bool RemoveAll(std::string& text, char c)
     return removed;
 }
 
+SArcPoint EndOf(const SBuilder& b, const CProcess& statement)
+{
+    return {statement.m_ptEnd.x * b.xScale + b.shift.x, statement.m_ptEnd.z + b.shift.z};
+}
+
+} // namespace
+
 MoveNode NewNode(char kind, int line)
 {
     MoveNode node;
@@ -29,17 +35,11 @@ MoveNode NewNode(char kind, int line)
     return node;
 }
 
-// The list being built and where the tool stands after its last node: each
-// move starts there, as on a control, whatever start the document gives.
-struct SBuilder {
-    CInterpreterState& state;
-    SArcPoint at;
-};
-
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
 {
     MoveNode node = NewNode('G', line);
     node.code = code;
+    node.cycle = b.cycle;
     node.x0 = b.at.x, node.z0 = b.at.z, node.x1 = x1, node.z1 = z1;
     node.slope = (node.x0 - x1) / (node.z0 - z1);
     b.state.nodes.push_back(node);
@@ -55,11 +55,14 @@ std::optional<SArcPath> ArcOf(const CProcess& statement, ECode code, SArcPoint f
     return ArcFromRadius(code, from, to, Value(statement, EWord::R));
 }
 
+namespace {
+
 void AppendArc(SBuilder& b, const CProcess& statement, ECode code)
 {
-    const SArcPoint to{statement.m_ptEnd.x, statement.m_ptEnd.z};
+    const SArcPoint to = EndOf(b, statement);
     MoveNode node = NewNode('G', statement.m_nLineNumber);
     node.code = code;
+    node.cycle = b.cycle;
     node.x0 = b.at.x, node.z0 = b.at.z, node.x1 = to.x, node.z1 = to.z;
     if (const auto arc = ArcOf(statement, code, b.at, to)) {
         node.arc = *arc;
@@ -76,8 +79,10 @@ void AppendThread(SBuilder& b, const CProcess& statement)
 {
     MoveNode node = NewNode('G', statement.m_nLineNumber);
     node.code = ECode::G32;
+    node.cycle = b.cycle;
     node.x0 = b.at.x, node.z0 = b.at.z;
-    node.x1 = statement.m_ptEnd.x, node.z1 = statement.m_ptEnd.z;
+    const SArcPoint to = EndOf(b, statement);
+    node.x1 = to.x, node.z1 = to.z;
     node.f = Value(statement, EWord::F);
     b.state.nodes.push_back(node);
     b.at = {node.x1, node.z1};
@@ -95,7 +100,7 @@ void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
     // The document ends a cycle where it started; the pass goes to what its
     // words name.
     const SPoint pass = CVelmoraDoc::TargetFrom(statement, statement.m_ptStart, statement.m_ptEnd);
-    const double x1 = pass.x, z1 = pass.z;
+    const double x1 = pass.x * b.xScale, z1 = pass.z;
     constexpr ECode rapid = ECode::G00, feed = ECode::G01;
     if (code == ECode::G90) {
         AppendMove(b, line, rapid, x1 + r, start.z);
@@ -109,13 +114,17 @@ void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
     AppendMove(b, line, rapid, start.x, start.z);
 }
 
+} // namespace
+
 void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
 {
     switch (code) {
     case ECode::G00:
-    case ECode::G01:
-        AppendMove(b, statement.m_nLineNumber, code, statement.m_ptEnd.x, statement.m_ptEnd.z);
+    case ECode::G01: {
+        const SArcPoint to = EndOf(b, statement);
+        AppendMove(b, statement.m_nLineNumber, code, to.x, to.z);
         break;
+    }
     case ECode::G02:
     case ECode::G03: AppendArc(b, statement, code); break;
     case ECode::G32: AppendThread(b, statement); break;
@@ -124,6 +133,8 @@ void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
     default: break; // set-up codes and cycles the simulation does not show
     }
 }
+
+namespace {
 
 void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECode code)
 {
@@ -143,8 +154,11 @@ void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECo
     state.nodes.push_back(node);
 }
 
-void TranslateStatement(SBuilder& b, const CProcess& statement)
+// Returns the index of the statement to translate next: a roughing cycle
+// goes on after its contour.
+std::size_t TranslateStatement(SBuilder& b, std::size_t index)
 {
+    const CProcess& statement = *b.statements[index];
     CInterpreterState& state = b.state;
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
@@ -154,15 +168,20 @@ void TranslateStatement(SBuilder& b, const CProcess& statement)
         const std::size_t digits = text.find_first_not_of("0123456789");
         node.tool = LeadingInt(text) / (std::min(digits, text.size()) <= 2 ? 1 : 100);
         state.nodes.push_back(node);
-        return;
+        return index + 1;
     }
     // Every G (or M) counts wherever it stands, so a code text the editor
     // made, such as G71(1), is read by its number.
     text = statement.Code();
-    if (RemoveAll(text, 'G'))
-        TranslateMotion(b, statement, FindCode('G', LeadingInt(text)).code);
-    else if (RemoveAll(text, 'M'))
+    if (RemoveAll(text, 'G')) {
+        const ECode code = FindCode('G', LeadingInt(text)).code;
+        if (code == ECode::G70 || code == ECode::G71 || code == ECode::G73)
+            return TranslateCycle(b, index, code);
+        TranslateMotion(b, statement, code);
+    } else if (RemoveAll(text, 'M')) {
         TranslateAuxiliary(state, statement, FindCode('M', LeadingInt(text)).code);
+    }
+    return index + 1;
 }
 
 } // namespace
@@ -175,10 +194,11 @@ void ClearMoveList(CInterpreterState& state)
     state.started = kNoNode;
 }
 
-void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z)
+void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z, bool diameter)
 {
     ClearMoveList(state);
-    SBuilder builder{state, {x, z}};
-    for (const auto& statement : doc.Statements())
-        TranslateStatement(builder, *statement);
+    SBuilder builder{state, doc.Statements(), {x, z}};
+    builder.xScale = diameter ? 0.5 : 1.0;
+    for (std::size_t index = 0; index < doc.Statements().size();)
+        index = TranslateStatement(builder, index);
 }

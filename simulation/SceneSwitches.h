@@ -18,6 +18,7 @@ struct CSceneSwitches {
     double stockOuterDiameter = 0.0; // mm
     double stockInnerDiameter = 0.0; // mm, 0 for a solid bar
     double stockLength = 200.0;      // mm
+    bool diameterProgramming = false; // X and U of the program are diameters
     double doorOffset = 0.0;         // slide position of the door, animated
     int chuckUnclamped = 0;
     int chuckClamped = 1;    // always !chuckUnclamped

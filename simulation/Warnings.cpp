@@ -25,6 +25,14 @@ std::string ImpossibleArcText(int line)
     return "警告:第" + std::to_string(line) + "行圆弧半径有误，仿真停止!";
 }
 
+std::string CycleWarningText(int kind, int line)
+{
+    const std::string head = "警告:第" + std::to_string(line) + "行";
+    if (kind == kWarnContourNotMonotone)
+        return head + "粗车循环的精加工轮廓X方向不单调，仿真停止!";
+    return head + "循环的P、Q未指定精加工程序段，仿真停止!";
+}
+
 void RaiseWarning(CSimulationOutput& out, int kind)
 {
     const std::string_view text = WarningText(kind);

@@ -16,7 +16,12 @@ enum EWarning {
     kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
     kWarnNoStation = 10,       // a T word names a station the turret does not have
     kWarnImpossibleArc = 11,   // no circle joins an arc's points; its text names the line
+    kWarnNoContour = 12,       // a cycle's P or Q names no statement; its text names the line
+    kWarnContourNotMonotone = 13, // a G71 contour that falls in X; its text names the line
 };
+
+// The warning of a cycle that cannot be machined, naming its line.
+std::string CycleWarningText(int kind, int line);
 
 // The warning of an arc that cannot be machined, naming its line.
 std::string ImpossibleArcText(int line);

@@ -33,6 +33,7 @@ const char* const kUsage =
     "  --stock-length L    stock length in mm (0 to 400; default 200)\n"
     "  --max-frames K      stop after K frames (default 1000000)\n"
     "  --positions         print every position the run shows on the panel\n"
+    "  --diameter          read X and U as diameters (I, K and R stay radii)\n"
     "  --profile-csv F     write slice,radius lines of the machined stock to F\n"
     "  --trace-csv F       write index,x,z lines of the tool path to F\n"
     "  --svg F             draw the machined half-profile and tool path to F\n"
@@ -46,6 +47,7 @@ struct SOptions {
     SStockSize stock{200.0, 40.0, 0.0};
     long long maxFrames = 1000000;
     bool positions = false;
+    bool diameter = false;
     bool help = false;
     std::string profileCsv, traceCsv, svg, stl, program;
     std::string error;       // wrong arguments: usage follows
@@ -112,6 +114,8 @@ SOptions Parse(int argc, const char* const* argv)
             options.help = true;
         else if (arg == "--positions")
             options.positions = true;
+        else if (arg == "--diameter")
+            options.diameter = true;
         else if (NeedsValue(arg)) {
             if (++n == argc)
                 options.error = std::string(arg) + " needs a value";
@@ -238,6 +242,7 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     }
     auto machine = std::make_unique<CMachine>();
     SetUpMachine(*machine, options.stock);
+    machine->sim.switches.diameterProgramming = options.diameter;
     const CSimulation& sim = machine->sim;
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);

@@ -65,12 +65,24 @@ TEST_F(ProgramSave, CodesTheReaderPassesOverAreWrittenAndNamedAsLost)
 {
     Read("G00X10Z10\n");
     Insert("G04", {});
-    Insert("G73(1)", {{EField::X, "U1"}, {EField::Z, "W1"}, {EField::R, "R3"}});
+    Insert("G72", {});
     Insert("G00", {{EField::X, "X5"}, {EField::Z, "Z5"}});
     const SProgramText saved = WriteProgramText(doc);
-    EXPECT_EQ(saved.text, "G00X10Z10\nG04\nG73U1W1R3\nX5Z5\n");
+    EXPECT_EQ(saved.text, "G00X10Z10\nG04\nG72\nX5Z5\n");
     EXPECT_EQ(saved.changed, (std::vector<SChangedStatement>{{2, true}, {3, true}}));
     EXPECT_EQ(Reopened(saved.text), (std::vector<std::string>{"1 G00 X10 Z10", "2 G00 X5 Z5"}));
+}
+
+TEST_F(ProgramSave, PatternAndFinishingCyclesReadBackAsThemselves)
+{
+    Read("G00X10Z10\n");
+    Insert("G73(1)", {{EField::X, "U1"}, {EField::Z, "W1"}, {EField::R, "R3"}});
+    Insert("G70", {{EField::P, "P1"}, {EField::Q, "Q1"}});
+    Insert("G00", {{EField::X, "X5"}, {EField::Z, "Z5"}});
+    const SProgramText saved = WriteProgramText(doc);
+    EXPECT_TRUE(saved.changed.empty());
+    EXPECT_EQ(Reopened(saved.text),
+              (std::vector<std::string>{"1 G00 X10 Z10", "2 G73 U1 W1 R3", "3 G70 P1 Q1", "4 G00 X5 Z5"}));
 }
 
 TEST_F(ProgramSave, AStatementLeftByARejectedLineReadsBackAsItself)

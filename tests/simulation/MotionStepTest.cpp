@@ -75,6 +75,17 @@ TEST(LineStep, RelativeDisplayShowsProgramCoordinates)
     EXPECT_EQ(m.out.positions, (std::vector<std::pair<double, double>>{{20.0, 2.0}}));
 }
 
+TEST(LineStep, InDiameterModeTheToolGoesToHalfXAndTheDisplayShowsTheDiameter)
+{
+    SMachine m;
+    m.panel.m_nCoordDisplay = ECoordDisplay::Relative;
+    m.sim->switches.diameterProgramming = true;
+    m.Start("G00 X40 Z2\n");
+    m.Run();
+    EXPECT_DOUBLE_EQ(m.sim->workpiece.Dg_x[static_cast<std::size_t>(m.sim->workpiece.nn) - 1], 20.0);
+    EXPECT_EQ(m.out.positions.back(), (std::pair<double, double>{40.0, 2.0}));
+}
+
 // Slice j's radius after an arc from X0 Z0 to X10 Z-10 of radius 10.
 Doubles ArcProfile(const std::string& arc)
 {
