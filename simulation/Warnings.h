@@ -16,6 +16,9 @@ enum EWarning {
     kWarnBeyondProfile = 9,    // the run would cut deeper than the profile reaches
     kWarnNoStation = 10,       // a T word names a station the turret does not have
     kWarnImpossibleArc = 11,   // no circle joins an arc's points; its text names the line
+    kWarnEmptyStation = 12,    // a T word names a station that holds no tool
+    kWarnEmergencyStop = 13,   // E-STOP pressed, or a start before the reset after it
+    kWarnChuckOpened = 14,     // the chuck opened while the program runs
 };
 
 // The warning of an arc that cannot be machined, naming its line.
