@@ -53,9 +53,11 @@ void ResumeRun(CInterpreterState& in) { in.held = false; }
 
 void CycleStart(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out)
 {
-    if (RunState(sim.interp) == ERunState::Held)
+    // A program already running goes on: the key only starts or resumes.
+    const ERunState state = RunState(sim.interp);
+    if (state == ERunState::Held)
         ResumeRun(sim.interp);
-    else
+    else if (state != ERunState::Running)
         StartSimulation(sim, doc, out);
 }
 

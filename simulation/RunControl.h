@@ -21,7 +21,8 @@ bool StationHoldsTool(const CTurretState& turret, int station);
 void StopRunNow(CInterpreterState& in);
 void HoldRun(CInterpreterState& in);
 void ResumeRun(CInterpreterState& in);
-// The cycle-start key: a held run goes on, anything else starts afresh.
+// The cycle-start key: a held run goes on, a running one is left alone,
+// anything else starts afresh.
 void CycleStart(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out);
 // Stops at once with the spindle and coolant off; a start then needs RESET.
 void EmergencyStop(CMachine& machine, CSimulationOutput& out);
