@@ -14,6 +14,8 @@ enum : int {
     BuiltInEditor = 32796, ToolCompensation = 32797, Save = 32798, Open = 32799,
     StartMachining = 32800, Help = 32801, PauseMachining = 32802, ResumeMachining = 32803,
     LeaveMachining = 32804, Coolant = 32806, SoundSwitch = 32807,
+    CycleStart = 32808, FeedHold = 32809, SingleBlock = 32810, EmergencyStop = 32811,
+    ResetRun = 32812, NextSpeed = 32813,
     FileNew = 57600, FileOpen = 57601, FileSave = 57603, FileSaveAs = 57604,
     PrintSetup = 57606, Print = 57607, PrintPreview = 57609,
     RecentFirst = 57616, RecentLast = 57619,

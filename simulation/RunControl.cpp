@@ -5,6 +5,9 @@
 #include "simulation/SimulationOutput.h"
 #include "simulation/Warnings.h"
 
+#include <algorithm>
+#include <iterator>
+
 ERunState RunState(const CInterpreterState& in)
 {
     if (in.sim_running && in.HasCurrent())
@@ -85,9 +88,19 @@ void ResetRun(CInterpreterState& in)
     in.estop = false;
 }
 
+namespace {
+constexpr int kSpeeds[] = {1, 2, 5, 10, 50};
+}
+
+void NextSpeed(CInterpreterState& in)
+{
+    const int* next = std::upper_bound(std::begin(kSpeeds), std::end(kSpeeds), in.speed);
+    in.speed = next == std::end(kSpeeds) ? kSpeeds[0] : *next;
+}
+
 bool SetSpeed(CInterpreterState& in, int stepsPerFrame)
 {
-    for (int allowed : {1, 2, 5, 10, 50}) {
+    for (int allowed : kSpeeds) {
         if (allowed == stepsPerFrame) {
             in.speed = stepsPerFrame;
             return true;

@@ -30,6 +30,8 @@ void EmergencyStop(CMachine& machine, CSimulationOutput& out);
 void ResetRun(CInterpreterState& in);
 // Steps per frame: 1, 2, 5, 10 or 50; any other choice is refused.
 bool SetSpeed(CInterpreterState& in, int stepsPerFrame);
+// The next speed of the choice, back to 1 after 50.
+void NextSpeed(CInterpreterState& in);
 // The dial, held to 0..150 %.
 void SetFeedOverride(CInterpreterState& in, int percent);
 
