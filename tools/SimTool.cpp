@@ -3,6 +3,7 @@
 #include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/StreamPrompter.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
 #include "simulation/RunControl.h"
 #include "common/NumberText.h"
@@ -44,6 +45,8 @@ const char* const kUsage =
     "                      (1 2 5 10 50 steps a frame), override PERCENT (0-150);\n"
     "                      prints a state line (running, held, stopped, ended)\n"
     "                      on every change of the run's state\n"
+    "  --cycle-time        print the machining time a real machine would take,\n"
+    "                      computed from the statements: time SECONDS\n"
     "  --profile-csv F     write slice,radius lines of the machined stock to F\n"
     "  --trace-csv F       write index,x,z lines of the tool path to F\n"
     "  --svg F             draw the machined half-profile and tool path to F\n"
@@ -57,6 +60,7 @@ struct SOptions {
     SStockSize stock{200.0, 40.0, 0.0};
     long long maxFrames = 1000000;
     bool positions = false;
+    bool cycleTime = false;
     bool help = false;
     std::string profileCsv, traceCsv, svg, stl, actions, program;
     std::string error;       // wrong arguments: usage follows
@@ -124,6 +128,8 @@ SOptions Parse(int argc, const char* const* argv)
             options.help = true;
         else if (arg == "--positions")
             options.positions = true;
+        else if (arg == "--cycle-time")
+            options.cycleTime = true;
         else if (NeedsValue(arg)) {
             if (++n == argc)
                 options.error = std::string(arg) + " needs a value";
@@ -298,6 +304,8 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     const CSimulation& sim = machine->sim;
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);
+    if (options.cycleTime)
+        std::fprintf(out, "time\t%s\n", FixedText(CycleTimeSeconds(sim.interp, doc), 1).c_str());
     const long long frames = options.actions.empty()
                                  ? RunFrames(*machine, printer, options.maxFrames)
                                  : RunScript(*machine, doc, script, printer, out, options.maxFrames);
