@@ -2,6 +2,8 @@
 
 #include "common/CommandTable.h"
 #include "platform/ResourcePaths.h"
+#include "simulation/Machine.h"
+#include "simulation/RunControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,7 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
 {
     setObjectName("mainFrame");
     setWindowTitle(QString::fromStdString(services.doc.GetTitle()) + " - " + AppTitle());
+    m_commands.replacing = [this] { StopRunNow(m_services.machine.sim.interp); };
     m_commands.busy = [](bool busy) {
         if (busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -63,6 +63,8 @@ ENewProgram CProgramCommands::NewProgram()
 {
     if (!SaveIfAsked())
         return ENewProgram::Cancelled;
+    if (replacing)
+        replacing();
     m_doc.RemoveAllStatements();
     // The new program is no longer the file: saving asks for a name.
     m_doc.OnNewDocument();
@@ -91,6 +93,8 @@ EOpenResult CProgramCommands::OpenRecent(const std::string& path)
 
 EOpenResult CProgramCommands::ReadFile(const std::string& path)
 {
+    if (replacing)
+        replacing();
     if (busy)
         busy(true);
     SFileResult result = read(m_doc, path);
