@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-#include <unordered_map>
 
 namespace {
 
@@ -15,23 +13,17 @@ struct SFeed {
     bool perMinute = false;
 };
 
-// The feed in force at each statement's line: F and G98/G99 are modal.
-std::unordered_map<int, SFeed> FeedsByLine(const CVelmoraDoc& doc)
+// F and G98/G99 are modal: each statement changes what it names.
+void TakeFeed(SFeed& feed, const CProcess& statement)
 {
-    std::unordered_map<int, SFeed> feeds;
-    SFeed feed;
-    for (const auto& statement : doc.Statements()) {
-        std::string code(statement->Code());
-        if (const auto g = code.find('G'); g != std::string::npos) {
-            const int number = LeadingInt(code.substr(g + 1));
-            if (number == 98 || number == 99)
-                feed.perMinute = number == 98;
-        }
-        if (const std::string_view f = statement->Get(EWord::F); !f.empty())
-            feed.f = WordValue(f);
-        feeds[statement->m_nLineNumber] = feed;
+    const std::string_view code = statement.Code();
+    if (const auto g = code.find('G'); g != std::string_view::npos) {
+        const int number = LeadingInt(code.substr(g + 1));
+        if (number == 98 || number == 99)
+            feed.perMinute = number == 98;
     }
-    return feeds;
+    if (const std::string_view f = statement.Get(EWord::F); !f.empty())
+        feed.f = WordValue(f);
 }
 
 double PathLength(const MoveNode& node)
@@ -47,21 +39,27 @@ double PathLength(const MoveNode& node)
 
 double CycleTimeSeconds(const CInterpreterState& in, const CVelmoraDoc& doc)
 {
-    const std::unordered_map<int, SFeed> feeds = FeedsByLine(doc);
+    // The nodes follow the statements in order, so one walk of both finds
+    // the feed in force at each node without a table.
+    const auto& statements = doc.Statements();
+    std::size_t next = 0;
+    SFeed feed;
     double minutes = 0.0, spindle = 0.0;
     for (const MoveNode& node : in.nodes) {
+        while (next < statements.size()
+               && (next == 0 || statements[next - 1]->m_nLineNumber != node.line)) {
+            TakeFeed(feed, *statements[next]);
+            ++next;
+        }
         if (node.kind == 'M' && (node.code == ECode::M03 || node.code == ECode::M04 || node.code == ECode::M05))
             spindle = node.s;
         if (node.kind != 'G' || node.impossible)
             continue;
         double rate = kRapidRate;
-        if (node.code == ECode::G32) {
+        if (node.code == ECode::G32)
             rate = node.f * spindle;
-        } else if (node.code != ECode::G00) {
-            const auto found = feeds.find(node.line);
-            const SFeed feed = found == feeds.end() ? SFeed{} : found->second;
+        else if (node.code != ECode::G00)
             rate = feed.perMinute ? feed.f : feed.f * spindle;
-        }
         if (rate > 0.0)
             minutes += PathLength(node) / rate;
     }
