@@ -19,6 +19,7 @@ std::string_view WarningText(int kind)
     case kWarnEmptyStation: return "警告:该刀位未安装刀具，仿真停止!";
     case kWarnEmergencyStop: return "警告:急停已按下，请先复位!";
     case kWarnChuckOpened: return "警告:加工中松开卡盘，仿真停止!";
+    case kWarnToolHitsCentre: return "警告:刀具与顶尖碰撞，仿真停止!";
     default: return {};
     }
 }

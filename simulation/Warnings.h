@@ -19,6 +19,7 @@ enum EWarning {
     kWarnEmptyStation = 12,    // a T word names a station that holds no tool
     kWarnEmergencyStop = 13,   // E-STOP pressed, or a start before the reset after it
     kWarnChuckOpened = 14,     // the chuck opened while the program runs
+    kWarnToolHitsCentre = 15,  // the tool would reach the tailstock centre
 };
 
 // The warning of an arc that cannot be machined, naming its line.
