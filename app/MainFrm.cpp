@@ -3,6 +3,8 @@
 #include "common/CommandTable.h"
 #include "program/FileNames.h"
 #include "platform/ResourcePaths.h"
+#include "simulation/Machine.h"
+#include "simulation/RunControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +37,7 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
 {
     setObjectName("mainFrame");
     setWindowTitle(QString::fromStdString(services.doc.GetTitle()) + " - " + AppTitle());
+    m_commands.replacing = [this] { StopRunNow(m_services.machine.sim.interp); };
     m_commands.busy = [](bool busy) {
         if (busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -75,6 +75,8 @@ ENewProgram CProgramCommands::NewProgram()
 {
     if (!SaveIfAsked())
         return ENewProgram::Cancelled;
+    if (replacing)
+        replacing();
     m_doc.RemoveAllStatements();
     // The new program is no longer the file: saving asks for a name.
     m_doc.OnNewDocument();
@@ -103,6 +105,8 @@ EOpenResult CProgramCommands::OpenRecent(const std::string& path)
 
 EOpenResult CProgramCommands::ReadFile(const std::string& shownPath)
 {
+    if (replacing)
+        replacing();
     const std::string path = PathOnDisk(shownPath);
     if (busy)
         busy(true);

@@ -41,6 +41,9 @@ public:
 
     // Shown around reading a file (a wait cursor); may be empty.
     std::function<void(bool busy)> busy;
+    // Called just before the document's program is replaced, so that a run
+    // of the old one stops first; may be empty.
+    std::function<void()> replacing;
     // Reads a file into the document (tests put a failing disk here).
     std::function<SFileResult(CVelmoraDoc&, const std::string&)> read = ReadProgramFile;
 

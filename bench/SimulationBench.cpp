@@ -1,7 +1,8 @@
 // The machining model's speed: one step with its cut, and the start command
-// on a program of 30,000 statements.
+// on a program of 30,000 statements, and the cycle time on it.
 #include "program/ProgramFile.h"
 #include "panel/PanelState.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
 #include "simulation/Simulation.h"
 #include "simulation/SimulationOutput.h"
@@ -120,6 +121,20 @@ void BM_BuildCycles(benchmark::State& state)
     state.counters["nodes"] = static_cast<double>(list.nodes.size());
 }
 BENCHMARK(BM_BuildCycles)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// What the cycle time adds to a start: to be set against BM_StartCommand,
+// under 5 % of it.
+void BM_CycleTime(benchmark::State& state)
+{
+    const int statements = static_cast<int>(state.range(0));
+    SLoaded program(RoughingProgram(statements / 6));
+    auto sim = Machine();
+    CNullOutput out;
+    StartSimulation(*sim, program.doc, out);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CycleTimeSeconds(sim->interp, program.doc));
+}
+BENCHMARK(BM_CycleTime)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

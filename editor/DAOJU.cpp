@@ -110,8 +110,10 @@ bool CDAOJU::eventFilter(QObject* watched, QEvent* event)
 {
     // A click that hits no row counts too: it clears the clicked row.
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // Only the left button chooses, as everywhere else.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        m_library.Click(m_list->indexAt(mouse->position().toPoint()).row());
+        if (mouse->button() == Qt::LeftButton)
+            m_library.Click(m_list->indexAt(mouse->position().toPoint()).row());
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -135,7 +135,8 @@ int CEditList::selectionMark() const
 
 void CEditList::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Delete comes with the keypad modifier; it is the same key.
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (const int mark = selectionMark(); mark >= 0)
             removeRow(mark);
         event->accept();

@@ -1,5 +1,6 @@
 #include "panel/PanelController.h"
 
+#include "common/CommandTable.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 
@@ -15,6 +16,20 @@ std::optional<EJogKey> JogKeyOf(EKeyEffect effect)
     case EKeyEffect::JogPlusX: return EJogKey::PlusX;
     case EKeyEffect::JogMinusX: return EJogKey::MinusX;
     default: return std::nullopt;
+    }
+}
+
+// The run-control keys are the frame's commands, so that the menu and the
+// panel drive the run the same way.
+int RunCommandOf(EKeyEffect effect)
+{
+    switch (effect) {
+    case EKeyEffect::CycleStart: return Cmd::CycleStart;
+    case EKeyEffect::FeedHold: return Cmd::FeedHold;
+    case EKeyEffect::SingleBlock: return Cmd::SingleBlock;
+    case EKeyEffect::EmergencyStop: return Cmd::EmergencyStop;
+    case EKeyEffect::Reset: return Cmd::ResetRun;
+    default: return 0;
     }
 }
 
@@ -43,6 +58,8 @@ bool CPanelController::PressKey(int id)
         EditorCommand(key->effect);
     else if (auto jogKey = JogKeyOf(key->effect))
         JogKey(*jogKey);
+    else if (const int command = RunCommandOf(key->effect))
+        m_host.RunCommand(command);
     else
         ApplyStateEffect(key->effect);
     return true;

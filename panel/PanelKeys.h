@@ -22,6 +22,7 @@ enum class EKeyEffect {
     SpindleCW, SpindleStop, SpindleCCW, CoolantToggle,
     ModeJog, ModeReference, RapidToggle,
     JogPlusZ, JogMinusZ, JogPlusX, JogMinusX,
+    CycleStart, FeedHold, SingleBlock, EmergencyStop, Reset,
 };
 
 // How the face is drawn; the artwork paints each style.

@@ -3,6 +3,7 @@
 // exactly where it crosses into each; a thread cuts the slice under the tool
 // to the flank of a 60° tool there.
 #include "simulation/StepContext.h"
+#include "simulation/Collisions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +42,7 @@ void StepArc(SStepContext& step, const MoveNode& node)
     const double before = in.seg_s;
     const double along = in.seg_started == 0 ? 0.0 : std::min(before + kStep, node.arc.Length());
     const SArcPoint p = PointAlong(node.arc, along);
-    if (!HasRoom(step, p.z))
+    if (!HasRoom(step, p.z) || Collides(step, node, p.x, p.z))
         return;
     in.seg_s = along;
     in.cur_x = p.x, in.cur_z = p.z;

@@ -1,6 +1,7 @@
 #include "simulation/Interpreter.h"
 
 #include "common/NumberText.h"
+#include "simulation/RunControl.h"
 #include "simulation/SceneFrame.h"
 #include "simulation/StepContext.h"
 #include "simulation/Warnings.h"
@@ -10,8 +11,18 @@
 void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
+    if (in.estop) {
+        RaiseWarning(out, kWarnEmergencyStop);
+        return;
+    }
+    // A refused start must not leave the old run stepping on.
+    StopRunNow(in);
+    in.held = false;
+    in.stopped = false;
+    ++in.run;
     ResetWorkpiece(sim.workpiece, sim.switches.stockOuterDiameter, sim.switches.stockLength);
     if (sim.switches.chuckClamped == 0) {
+        in.stopped = true;
         RaiseWarning(out, kWarnChuckNotClamped);
         return;
     }
@@ -32,7 +43,7 @@ void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput
 
 void StopRun(SStepContext& step, int warningKind)
 {
-    step.in.cur = kNoNode;
+    StopRunNow(step.in);
     RaiseWarning(step.out, warningKind);
 }
 
@@ -108,6 +119,10 @@ void StepTool(SStepContext& step, const MoveNode& node)
     // for ever.
     if (node.tool < 1 || node.tool > 4) {
         StopRun(step, kWarnNoStation);
+        return;
+    }
+    if (!StationHoldsTool(step.sim.turret, node.tool)) {
+        StopRun(step, kWarnEmptyStation);
         return;
     }
     step.in.t_num = node.tool;

@@ -50,6 +50,17 @@ struct CInterpreterState {
     // node is reported once however many frames it takes.
     std::size_t started = kNoNode;
 
+    // Run control. run counts the starts, so that anything kept from a run
+    // (the drawn trace) knows a new one even when it looks the same.
+    int run = 0;
+    bool stopped = false;      // ended early by a warning, E-STOP or RESET
+    bool held = false;         // feed hold or a single block's pause: the tool stands
+    bool single_block = false;
+    bool estop = false;        // E-STOP latched: nothing starts before a reset
+    int speed = 1;             // steps per frame; each step stays 1 mm
+    int override_pct = 100;    // the feed override dial, 0 to 150
+    int override_credit = 0;   // hundredths of a step carried to the next frame
+
     bool HasCurrent() const { return cur < nodes.size(); }
     const MoveNode& Current() const { return nodes[cur]; }
     // The node after the current one, or none past the last.

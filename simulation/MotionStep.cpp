@@ -3,6 +3,7 @@
 #include "panel/PanelDisplays.h"
 #include "common/NumberText.h"
 #include "simulation/StepContext.h"
+#include "simulation/Collisions.h"
 #include "simulation/Warnings.h"
 
 #include <cmath>
@@ -95,7 +96,10 @@ void StepLine(SStepContext& step, const MoveNode& node)
     CInterpreterState& in = step.in;
     if (!HasRoom(step, in.cur_z))
         return;
-    in.cur_x = in.seg_z0 == in.seg_z1 ? in.seg_x1 : (in.cur_z - in.seg_z0) * in.seg_slope + in.seg_x0;
+    const double x = in.seg_z0 == in.seg_z1 ? in.seg_x1 : (in.cur_z - in.seg_z0) * in.seg_slope + in.seg_x0;
+    if (Collides(step, node, x, in.cur_z))
+        return;
+    in.cur_x = x;
     CutAt(step.work, in.cur_x, in.cur_z);
     RecordAndShow(step, node, in.cur_x, in.cur_z);
     if (in.seg_z1 <= in.seg_z0)

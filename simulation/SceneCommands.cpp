@@ -3,6 +3,7 @@
 #include "common/CommandTable.h"
 #include "simulation/Interpreter.h"
 #include "simulation/Machine.h"
+#include "simulation/RunControl.h"
 #include "simulation/TurretState.h"
 
 namespace {
@@ -11,7 +12,8 @@ constexpr int kHandled[] = {
     Cmd::Rotate,     Cmd::Pan,          Cmd::Zoom,       Cmd::Wireframe,    Cmd::Solid,
     Cmd::Transparent, Cmd::HideModel,   Cmd::Simulate,   Cmd::ToolPath,     Cmd::ClampStock,
     Cmd::ReleaseStock, Cmd::Door,       Cmd::FitCentre,  Cmd::RemoveCentre, Cmd::StockSize,
-    Cmd::ToolSelect,
+    Cmd::ToolSelect, Cmd::CycleStart, Cmd::FeedHold, Cmd::SingleBlock, Cmd::EmergencyStop,
+    Cmd::ResetRun, Cmd::NextSpeed,
 };
 
 void SetChuck(CSceneSwitches& switches, bool clamped)
@@ -72,6 +74,12 @@ void CSceneCommands::OnCommand(int id)
     case Cmd::StockSize: StockSize(); break;
     case Cmd::ToolSelect: ToolSelection(); break;
     case Cmd::Simulate: StartSimulation(m_machine.sim, m_doc, *m_out); break;
+    case Cmd::CycleStart: CycleStart(m_machine.sim, m_doc, *m_out); break;
+    case Cmd::FeedHold: HoldRun(m_machine.sim.interp); break;
+    case Cmd::SingleBlock: m_machine.sim.interp.single_block = !m_machine.sim.interp.single_block; break;
+    case Cmd::EmergencyStop: EmergencyStop(m_machine, *m_out); break;
+    case Cmd::ResetRun: ResetRun(m_machine.sim.interp); break;
+    case Cmd::NextSpeed: NextSpeed(m_machine.sim.interp); break;
     default: break;
     }
 }
@@ -92,6 +100,7 @@ bool CSceneCommands::IsCommandChecked(int id) const
     case Cmd::ReleaseStock: return s.chuckUnclamped != 0;
     case Cmd::FitCentre: return s.coneInstalled != 0;
     case Cmd::RemoveCentre: return s.coneRemoved != 0;
+    case Cmd::SingleBlock: return m_machine.sim.interp.single_block;
     default: return false;
     }
 }

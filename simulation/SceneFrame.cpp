@@ -3,6 +3,7 @@
 #include "common/NumberParsing.h"
 #include "panel/PanelDisplays.h"
 #include "panel/PanelState.h"
+#include "simulation/RunControl.h"
 #include "simulation/SimulationOutput.h"
 #include "simulation/ToolShapes.h"
 #include "simulation/Warnings.h"
@@ -98,19 +99,8 @@ STurretPose IndexTurret(CSceneAnimation& anim, int t_num)
 
 STurretPose TurretFrame(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out)
 {
-    CInterpreterState& interp = sim.interp;
-    if (interp.sim_running) {
-        int warning = 0;
-        if (panel.m_nRefMode != ERefMode::ReferenceReturn)
-            warning = kWarnNotReferenced;
-        else if (sim.turret.currentTool == -1)
-            warning = kWarnNoTool;
-        if (warning != 0) {
-            out.Warn(warning, std::string(WarningText(warning)));
-            interp.sim_running = false;
-        }
-    }
-    return IndexTurret(sim.anim, interp.t_num);
+    CheckRunInterlocks(sim, panel, out);
+    return IndexTurret(sim.anim, sim.interp.t_num);
 }
 
 STurretPose TurretToolsFrame(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out)
@@ -318,11 +308,10 @@ SFramePose AdvanceFrame(CMachine& machine, CSimulationOutput& out)
             step = NextDropletStep(sim.anim);
     pose.jaws = JawFrame(sim, panel);
     pose.workpieceSpin = WorkpieceSpinFrame(sim, panel);
-    StepSimulation(sim, panel, out);
+    RunFrameSteps(sim, panel, out);
     CutUnderBlade(sim);
     // A run that has ended, with M02 or without, or was stopped, cuts no more.
-    pose.chipsFlying = sim.interp.sim_running && sim.interp.HasCurrent()
-                       && ToolIsCutting(sim);
+    pose.chipsFlying = RunState(sim.interp) == ERunState::Running && ToolIsCutting(sim);
     if (pose.chipsFlying)
         pose.chipAngle = ChipsFrame(sim);
     else

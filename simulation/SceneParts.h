@@ -3,6 +3,7 @@
 // once into display lists; what moves is placed around them every frame.
 #include "simulation/GlScene.h"
 #include "simulation/SceneFrame.h"
+#include "simulation/TraceCache.h"
 
 #include <vector>
 
@@ -44,8 +45,7 @@ void DrawTurretTools(const SDrawContext& ctx);
 void DrawChuckJaws(const SDrawContext& ctx);
 void DrawSpindleNoseAndChuck(const SDrawContext& ctx);
 
-// The workpiece and the trace. The trace keeps a merged copy of the points
-// drawn so far, so that a long run is not walked again every frame.
+// The workpiece and the trace.
 class CWorkpieceDrawer {
 public:
     void DrawWorkpiece(const SDrawContext& ctx) const;
@@ -53,10 +53,7 @@ public:
 
 private:
     void DrawProfile(const SDrawContext& ctx) const;
-    void AppendTracePoint(double z, double x);
-    std::vector<float> m_trace; // (Z, 0, X) per kept point
-    int m_traceCount = 0;       // trace points taken so far
-    double m_first[2] = {0.0, 0.0};
+    CTraceCache m_trace;
 };
 
 void DrawAxisIndicator(const SDrawContext& ctx, const CCamera& cam);

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "panel/PanelState.h"
+#include "simulation/RunControl.h"
 #include "simulation/Simulation.h"
 #include "simulation/Warnings.h"
 
@@ -71,6 +72,12 @@ void ApplyStockSize(CSimulation& sim, const SStockSize& size, CSimulationOutput&
     sim.switches.stockOuterDiameter = size.outerDiameter;
     sim.switches.stockInnerDiameter = size.innerDiameter;
     sim.switches.stockLength = size.length;
+    // A new bar is uncut and held where the jaws are: nothing of the last
+    // run may be drawn on it.
+    StopRunNow(sim.interp);
+    sim.interp.sim_running = false;
+    sim.interp.stopped = false;
+    ResetWorkpiece(sim.workpiece, size.outerDiameter, size.length);
     if (size.length >= kLongStock && sim.switches.coneInstalled == 0)
         RaiseWarning(out, kWarnLongStock);
 }

@@ -16,6 +16,10 @@ std::string_view WarningText(int kind)
     case kWarnTraceFull: return "警告:刀具轨迹已达30000点，仿真停止!";
     case kWarnBeyondProfile: return "警告:切削位置超出工件30000mm范围，仿真停止!";
     case kWarnNoStation: return "警告:刀架只有1~4号刀位，仿真停止!";
+    case kWarnEmptyStation: return "警告:该刀位未安装刀具，仿真停止!";
+    case kWarnEmergencyStop: return "警告:急停已按下，请先复位!";
+    case kWarnChuckOpened: return "警告:加工中松开卡盘，仿真停止!";
+    case kWarnToolHitsCentre: return "警告:刀具与顶尖碰撞，仿真停止!";
     default: return {};
     }
 }

@@ -18,6 +18,10 @@ enum EWarning {
     kWarnImpossibleArc = 11,   // no circle joins an arc's points; its text names the line
     kWarnNoContour = 12,       // a cycle's P or Q names no statement; its text names the line
     kWarnContourNotMonotone = 13, // a G71 contour that falls in X; its text names the line
+    kWarnEmptyStation = 14,    // a T word names a station that holds no tool
+    kWarnEmergencyStop = 15,   // E-STOP pressed, or a start before the reset after it
+    kWarnChuckOpened = 16,     // the chuck opened while the program runs
+    kWarnToolHitsCentre = 17,  // the tool would reach the tailstock centre
 };
 
 // The warning of a cycle that cannot be machined, naming its line.

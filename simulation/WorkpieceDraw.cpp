@@ -103,46 +103,16 @@ void CWorkpieceDrawer::DrawWorkpiece(const SDrawContext& ctx) const
     glPopMatrix();
 }
 
-// A point that carries on the last straight stretch moves its end instead of
-// adding a segment: a move recorded millimetre by millimetre is drawn as one
-// line, the same picture for a fraction of the work.
-void CWorkpieceDrawer::AppendTracePoint(double z, double x)
-{
-    const size_t n = m_trace.size() / 3;
-    if (n >= 2) {
-        const float* a = &m_trace[3 * (n - 2)];
-        const float* b = &m_trace[3 * (n - 1)];
-        const double ux = b[0] - a[0], uy = b[2] - a[2];
-        const double vx = z - b[0], vy = x - b[2];
-        const double cross = ux * vy - uy * vx, dot = ux * vx + uy * vy;
-        if (std::fabs(cross) <= 1e-6 * std::sqrt((ux * ux + uy * uy) * (vx * vx + vy * vy))
-            && dot > 0.0) {
-            m_trace[3 * (n - 1)] = float(z);
-            m_trace[3 * (n - 1) + 2] = float(x);
-            return;
-        }
-    }
-    m_trace.insert(m_trace.end(), {float(z), 0.0f, float(x)});
-}
-
 void CWorkpieceDrawer::DrawTrace(const SDrawContext& ctx)
 {
     const CSimulation& sim = ctx.sim;
     const CWorkpiece& w = sim.workpiece;
     if (!sim.switches.toolPathShown || w.nn <= 0)
         return;
-    const int nn = std::min(w.nn, CWorkpiece::kCapacity);
-    const bool restarted = nn < m_traceCount
-                           || (m_traceCount > 0 && (m_first[0] != w.Dg_z[0] || m_first[1] != w.Dg_x[0]));
-    if (restarted) {
-        m_trace.clear();
-        m_traceCount = 0;
-    }
-    for (; m_traceCount < nn; ++m_traceCount)
-        AppendTracePoint(w.Dg_z[m_traceCount], w.Dg_x[m_traceCount]);
-    m_first[0] = w.Dg_z[0];
-    m_first[1] = w.Dg_x[0];
-    const int kept = static_cast<int>(m_trace.size() / 3);
+    const std::vector<float>& trace = m_trace.Update(sim);
+    const int kept = static_cast<int>(trace.size() / 3);
+    if (kept == 0)
+        return;
     const double length = sim.switches.stockLength;
     const double homeZ = scene::kHomeZ - length, homeX = scene::kHomeX;
     glPushMatrix();
@@ -156,15 +126,15 @@ void CWorkpieceDrawer::DrawTrace(const SDrawContext& ctx)
     glColor3f(1.0f, 0.0f, 0.0f);
     glBegin(GL_LINES);
     glVertex3d(homeZ, 0.0, homeX);
-    glVertex3fv(&m_trace[0]);
+    glVertex3fv(&trace[0]);
     if (w.nn_end != 0) {
-        glVertex3fv(&m_trace[3 * (kept - 1)]);
+        glVertex3fv(&trace[3 * (kept - 1)]);
         glVertex3d(homeZ, 0.0, homeX);
     }
     glEnd();
     glColor3f(0.0f, 1.0f, 1.0f);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, m_trace.data());
+    glVertexPointer(3, GL_FLOAT, 0, trace.data());
     glDrawArrays(GL_LINE_STRIP, 0, kept);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisable(GL_LINE_SMOOTH);

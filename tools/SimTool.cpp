@@ -3,15 +3,19 @@
 #include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/StreamPrompter.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
+#include "simulation/RunControl.h"
 #include "common/NumberText.h"
 #include "simulation/SceneFrame.h"
 #include "simulation/Simulation.h"
 #include "simulation/SimulationOutput.h"
 #include "simulation/StockSize.h"
+#include "tools/SimActions.h"
 #include "tools/SimExport.h"
 
 #include <charconv>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,7 +26,7 @@ const char* const kUsage =
     "Usage: velmora-sim [options] PROGRAM\n"
     "\n"
     "Reads PROGRAM as Velmora's open command does (its messages on standard\n"
-    "error), clamps the stock, mounts tool 1, selects reference return and\n"
+    "error), clamps the stock, mounts the three tools, selects reference return and\n"
     "machines the program one frame at a time, as the simulation view does.\n"
     "Standard output gets one line per event, fields separated by a tab:\n"
     "status, spindle, coolant, warning, pos (with --positions), message, and\n"
@@ -34,6 +38,16 @@ const char* const kUsage =
     "  --max-frames K      stop after K frames (default 1000000)\n"
     "  --positions         print every position the run shows on the panel\n"
     "  --diameter          read X and U as diameters (I, K and R stay radii)\n"
+    "  --actions F         run the operator actions of F, one a line: FRAME ACTION\n"
+    "                      [ARGS], before that frame's step (frames count from the\n"
+    "                      start): start, hold, resume, single-block on|off, estop,\n"
+    "                      reset, unclamp, clamp, stock DIAMETER LENGTH [BORE],\n"
+    "                      mount STATION TOOL, remove STATION, jog, ref, speed K\n"
+    "                      (1 2 5 10 50 steps a frame), override PERCENT (0-150);\n"
+    "                      prints a state line (running, held, stopped, ended)\n"
+    "                      on every change of the run's state\n"
+    "  --cycle-time        print the machining time a real machine would take,\n"
+    "                      computed from the statements: time SECONDS\n"
     "  --profile-csv F     write slice,radius lines of the machined stock to F\n"
     "  --trace-csv F       write index,x,z lines of the tool path to F\n"
     "  --svg F             draw the machined half-profile and tool path to F\n"
@@ -48,8 +62,9 @@ struct SOptions {
     long long maxFrames = 1000000;
     bool positions = false;
     bool diameter = false;
+    bool cycleTime = false;
     bool help = false;
-    std::string profileCsv, traceCsv, svg, stl, program;
+    std::string profileCsv, traceCsv, svg, stl, actions, program;
     std::string error;       // wrong arguments: usage follows
     std::string stockError;  // a refused stock size, as the dialog says it
 };
@@ -91,6 +106,7 @@ bool TakeValue(SOptions& options, std::string_view option, std::string_view valu
     std::string* file = option == "--profile-csv" ? &options.profileCsv
                         : option == "--trace-csv" ? &options.traceCsv
                         : option == "--svg"       ? &options.svg
+                        : option == "--actions"   ? &options.actions
                                                   : &options.stl;
     *file = value;
     return true;
@@ -99,7 +115,7 @@ bool TakeValue(SOptions& options, std::string_view option, std::string_view valu
 bool NeedsValue(std::string_view arg)
 {
     for (std::string_view option : {"--stock-diameter", "--stock-bore", "--stock-length", "--max-frames",
-                                    "--profile-csv", "--trace-csv", "--svg", "--stl"})
+                                    "--profile-csv", "--trace-csv", "--svg", "--stl", "--actions"})
         if (arg == option)
             return true;
     return false;
@@ -116,6 +132,8 @@ SOptions Parse(int argc, const char* const* argv)
             options.positions = true;
         else if (arg == "--diameter")
             options.diameter = true;
+        else if (arg == "--cycle-time")
+            options.cycleTime = true;
         else if (NeedsValue(arg)) {
             if (++n == argc)
                 options.error = std::string(arg) + " needs a value";
@@ -181,7 +199,8 @@ void SetUpMachine(CMachine& machine, const SStockSize& stock)
     sim.switches.chuckClamped = 1;
     sim.switches.chuckUnclamped = 0;
     sim.turret.currentTool = 0;
-    sim.turret.mounted[0] = 1;
+    for (int& mounted : sim.turret.mounted)
+        mounted = 1;
     panel.m_nRefMode = ERefMode::ReferenceReturn;
     panel.m_nCoordDisplay = ECoordDisplay::Absolute;
 }
@@ -194,6 +213,40 @@ long long RunFrames(CMachine& machine, CSimulationOutput& out, long long maxFram
     for (long long frame = 0; frame < maxFrames && in.sim_running && in.HasCurrent(); ++frame) {
         AdvanceFrame(machine, out);
         ++stepped;
+    }
+    return stepped;
+}
+
+void PrintStateChange(std::FILE* out, ERunState state, ERunState& last)
+{
+    if (state == last)
+        return;
+    last = state;
+    if (*RunStateName(state) != '\0')
+        std::fprintf(out, "state\t%s\n", RunStateName(state));
+}
+
+// The same with the actions run before their frames' steps: the frames go
+// on while the program runs or is held, or an action is still to come.
+long long RunScript(CMachine& machine, const CVelmoraDoc& doc, const SActionScript& script,
+                    CSimulationOutput& printer, std::FILE* out, long long maxFrames)
+{
+    const CInterpreterState& in = machine.sim.interp;
+    ERunState last = ERunState::Idle;
+    PrintStateChange(out, RunState(in), last);
+    std::size_t next = 0;
+    long long stepped = 0;
+    for (long long frame = 0; frame < maxFrames; ++frame) {
+        for (; next < script.actions.size() && script.actions[next].frame == frame; ++next) {
+            ApplyAction(script.actions[next], machine, doc, printer);
+            PrintStateChange(out, RunState(in), last);
+        }
+        const ERunState state = RunState(in);
+        if (state != ERunState::Running && state != ERunState::Held && next == script.actions.size())
+            break;
+        AdvanceFrame(machine, printer);
+        ++stepped;
+        PrintStateChange(out, RunState(in), last);
     }
     return stepped;
 }
@@ -240,13 +293,30 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
         std::fprintf(err, "velmora-sim: %s\n", read.error.c_str());
         return 2;
     }
+    SActionScript script;
+    if (!options.actions.empty()) {
+        std::ifstream file(options.actions, std::ios::binary);
+        if (!file.is_open()) {
+            std::fprintf(err, "velmora-sim: cannot read %s\n", options.actions.c_str());
+            return 2;
+        }
+        script = ParseActions({std::istreambuf_iterator<char>(file), {}});
+        if (!script.error.empty()) {
+            std::fprintf(err, "velmora-sim: actions line %s\n", script.error.c_str());
+            return 2;
+        }
+    }
     auto machine = std::make_unique<CMachine>();
     SetUpMachine(*machine, options.stock);
     machine->sim.switches.diameterProgramming = options.diameter;
     const CSimulation& sim = machine->sim;
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);
-    const long long frames = RunFrames(*machine, printer, options.maxFrames);
+    if (options.cycleTime)
+        std::fprintf(out, "time\t%s\n", FixedText(CycleTimeSeconds(sim.interp, doc), 1).c_str());
+    const long long frames = options.actions.empty()
+                                 ? RunFrames(*machine, printer, options.maxFrames)
+                                 : RunScript(*machine, doc, script, printer, out, options.maxFrames);
     std::fprintf(out, "end\t%lld\t%d\t%d\n", frames, sim.workpiece.nn, sim.workpiece.nn_end);
     return WriteExports(options, sim, err) ? 0 : 2;
 }

@@ -2,6 +2,9 @@
 
 #include "common/CommandTable.h"
 #include "editor/GcodeEditPanelView.h"
+#include "simulation/Machine.h"
+#include "simulation/RunControl.h"
+#include "simulation/SimulationOutput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +25,7 @@ namespace {
 
 class MainFrameTest : public ::testing::Test, public FrameFixture {
 protected:
+    CQuietSimulationOutput quiet;
     void Show()
     {
         frame->show();
@@ -165,6 +169,18 @@ TEST_F(MainFrameTest, OpenShowsTheProgramAndNamesTheWindow)
     EXPECT_TRUE(frame->action(57616)->isVisible());
     EXPECT_TRUE(frame->isCommandEnabled(57616));
     EXPECT_FALSE(frame->isCommandEnabled(57617));
+}
+
+TEST_F(MainFrameTest, OpeningAnotherProgramStopsTheRunFirst)
+{
+    files.Answer(Sample("01-rapid-and-feed.txt"));
+    frame->routeCommand(32799);
+    machine->sim.switches.chuckClamped = 1;
+    StartSimulation(machine->sim, doc, quiet);
+    ASSERT_EQ(RunState(machine->sim.interp), ERunState::Running);
+    files.Answer(Sample("02-arcs.txt"));
+    frame->routeCommand(32799);
+    EXPECT_EQ(RunState(machine->sim.interp), ERunState::Stopped);
 }
 
 TEST_F(MainFrameTest, FileNamedRelativelyIsRememberedByItsFullPath)

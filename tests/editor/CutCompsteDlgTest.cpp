@@ -188,6 +188,15 @@ TEST_F(CutCompsteDlgTest, DeleteEditsTheTextInTheBoxAndRemovesTheRowOtherwise)
     EXPECT_EQ(list->itemText(0, 0), "#0000");
 }
 
+TEST_F(CutCompsteDlgTest, TheKeypadDeleteRemovesTheRowToo)
+{
+    dialog.addRow();
+    ClickCell(1, 1);
+    QTest::keyClick(Box(), Qt::Key_Return);
+    QTest::keyClick(list, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(list->rowCount(), 1);
+}
+
 TEST_F(CutCompsteDlgTest, TypingWidensTheBoxUpToTheListsRightEdge)
 {
     ClickCell(0, 1);

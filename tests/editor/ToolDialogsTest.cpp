@@ -22,11 +22,11 @@ struct ToolLibraryDialog : ::testing::Test {
                       return editAnswer;
                   }};
 
-    void ClickRow(int row)
+    void ClickRow(int row, Qt::MouseButton button = Qt::LeftButton)
     {
         QTableWidget* list = dialog.list();
         const QRect cell = list->visualRect(list->model()->index(row, 1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseClick(list->viewport(), button, {}, cell.center());
     }
     void Press(const char* name) { QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton); }
 };
@@ -61,6 +61,14 @@ TEST_F(ToolLibraryDialog, AClickBesideTheRowsForgetsTheClickedRow)
     list->resize(900, 300);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 5));
     EXPECT_EQ(dialog.selection().clickedRow, -1);
+}
+
+TEST_F(ToolLibraryDialog, OnlyALeftClickChoosesTheTool)
+{
+    ClickRow(1);
+    ClickRow(2, Qt::RightButton);
+    ClickRow(0, Qt::MiddleButton);
+    EXPECT_EQ(dialog.selection().clickedRow, 1);
 }
 
 TEST_F(ToolLibraryDialog, EditWithoutASelectionAsksForOneAndOpensNothing)

@@ -1,5 +1,7 @@
 #include "panel/PanelController.h"
 
+#include "common/CommandTable.h"
+
 #include "platform/PlatformDoubles.h"
 #include "platform/ScriptedPrompter.h"
 #include "tests/panel/RecordingPanelHost.h"
@@ -100,8 +102,8 @@ TEST_F(PanelControllerTest, MachineKeysSetTheManualState)
 TEST_F(PanelControllerTest, KeysWithoutEffectChangeNothing)
 {
     const int quiet[] = {156, 157, 158, 159, 104, 160, 161, 162, 163, 164, 165, 166, 167,
-                         170, 171, 172, 173, 174, 175, 176, 177, 141, 145, 146, 147, 149,
-                         138, 139, 150, 151, 152, 143, 153, 178, 179};
+                         170, 171, 172, 174, 175, 176, 177, 145, 146, 147,
+                         138, 139, 150, 143, 153, 178, 179};
     state.m_nRefMode = ERefMode::Jog;
     state.m_dTurretX = 5;
     const CPanelState before = state;
@@ -117,6 +119,14 @@ TEST_F(PanelControllerTest, KeysWithoutEffectChangeNothing)
         EXPECT_EQ(state.m_nRefMode, before.m_nRefMode) << id;
     }
     EXPECT_TRUE(sound.played.empty());
+}
+
+TEST_F(PanelControllerTest, RunControlKeysAskTheFrameForTheirCommands)
+{
+    auto command = [](int id) { return "command " + std::to_string(id); };
+    EXPECT_EQ(Press({151, 152, 149, 141, 173}),
+              (Calls{command(Cmd::CycleStart), command(Cmd::FeedHold), command(Cmd::SingleBlock),
+                     command(Cmd::EmergencyStop), command(Cmd::ResetRun)}));
 }
 
 TEST_F(PanelControllerTest, UnknownIdIsRefused)

@@ -103,9 +103,10 @@ TEST(AuxiliaryStep, M30EndsTheProgramAsM02Does)
 TEST(ToolStep, SelectsTheStationOrStopsTheRunOnAStationThatDoesNotExist)
 {
     SMachine m;
-    m.StartFrom(30, 2, "T0202\nT3\nT04\nT0505\nG01 X10 Z0 F0.2\n");
+    m.sim->turret.mounted[1] = m.sim->turret.mounted[2] = 1;
+    m.StartFrom(30, 2, "T0202\nT3\nT0505\nG01 X10 Z0 F0.2\n");
     m.Run(5);
-    EXPECT_EQ(m.sim->interp.t_num, 4) << "a short T word is the station alone";
+    EXPECT_EQ(m.sim->interp.t_num, 3) << "a short T word is the station alone";
     EXPECT_FALSE(m.sim->interp.HasCurrent());
     ASSERT_EQ(m.out.warnings.size(), 1u);
     EXPECT_EQ(m.out.warnings[0].kind, kWarnNoStation);

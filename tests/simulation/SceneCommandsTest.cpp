@@ -1,10 +1,13 @@
 // The view's commands without the view: switches, stock size, tool selection.
 #include "SimulationTestSupport.h"
 #include "common/CommandTable.h"
+#include "simulation/RunControl.h"
 #include "simulation/SceneCommands.h"
 #include "simulation/Warnings.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -131,6 +134,33 @@ TEST_F(SceneCommands, StartRunsTheProgramOnlyWithTheChuckClamped)
     commands.OnCommand(Cmd::Simulate);
     EXPECT_TRUE(m.sim->interp.sim_running);
     EXPECT_EQ(WarningKinds(), (std::vector<int>{kWarnChuckNotClamped}));
+}
+
+TEST_F(SceneCommands, RunControlCommandsHoldResumeStopAndReset)
+{
+    switches.chuckClamped = 1;
+    commands.OnCommand(Cmd::CycleStart);
+    commands.OnCommand(Cmd::FeedHold);
+    EXPECT_EQ(RunState(m.sim->interp), ERunState::Held);
+    commands.OnCommand(Cmd::CycleStart);
+    EXPECT_EQ(RunState(m.sim->interp), ERunState::Running);
+    commands.OnCommand(Cmd::SingleBlock);
+    EXPECT_TRUE(commands.IsCommandChecked(Cmd::SingleBlock));
+    commands.OnCommand(Cmd::EmergencyStop);
+    EXPECT_EQ(WarningKinds(), (std::vector<int>{kWarnEmergencyStop}));
+    commands.OnCommand(Cmd::ResetRun);
+    EXPECT_FALSE(m.sim->interp.estop);
+}
+
+TEST_F(SceneCommands, TheSpeedChoiceRisesToFiftyAndComesRoundToOne)
+{
+    int fastest = 0;
+    for (int i = 0; i < 5; ++i) {
+        commands.OnCommand(Cmd::NextSpeed);
+        fastest = std::max(fastest, m.sim->interp.speed);
+    }
+    EXPECT_EQ(fastest, 50);
+    EXPECT_EQ(m.sim->interp.speed, 1);
 }
 
 } // namespace

@@ -26,7 +26,19 @@ struct SceneFrameTest : ::testing::Test {
     {
         panel.m_nRefMode = ERefMode::ReferenceReturn;
         sim.turret.currentTool = 0;
+        sim.turret.mounted[0] = 1;
+        sim.switches.chuckClamped = 1;
+        Standing();
+    }
+    // A program at a node that never finishes, so that only the
+    // interlocks can end it.
+    void Standing()
+    {
         sim.interp.sim_running = true;
+        MoveNode node;
+        node.kind = 'M';
+        sim.interp.nodes.assign(1, node);
+        sim.interp.cur = 0;
     }
 };
 
@@ -125,11 +137,10 @@ TEST_F(SceneFrameTest, TurretSwingsToStationTwoInStepsThenStationOneAtOnce)
 
 TEST_F(SceneFrameTest, RunWithoutReferenceStopsAtTheFirstFrameWithWarning6)
 {
-    sim.interp.sim_running = true;
-    sim.turret.currentTool = 0;
+    Running();
     panel.m_nRefMode = ERefMode::Jog;
     Frames(1);
-    EXPECT_FALSE(sim.interp.sim_running);
+    EXPECT_FALSE(sim.interp.HasCurrent());
     ASSERT_EQ(out.warnings, std::vector<int>{6});
     EXPECT_EQ(out.warningTexts[0], "警告:加工前请先回机床原点!");
     Frames(2);
@@ -139,9 +150,9 @@ TEST_F(SceneFrameTest, RunWithoutReferenceStopsAtTheFirstFrameWithWarning6)
 TEST_F(SceneFrameTest, RunWithoutToolStopsAtTheFirstFrameWithWarning7)
 {
     Running();
-    sim.turret.currentTool = -1;
+    sim.turret.mounted[0] = 0;
     Frames(1);
-    EXPECT_FALSE(sim.interp.sim_running);
+    EXPECT_FALSE(sim.interp.HasCurrent());
     EXPECT_EQ(out.warnings, std::vector<int>{7});
 }
 
@@ -310,9 +321,9 @@ TEST_F(SceneFrameTest, DoorAndTurretMoveInEveryRenderMode)
 TEST_F(SceneFrameTest, HiddenModeStillStopsARunWithoutReference)
 {
     sim.switches.renderMode = ERenderMode::Hidden;
-    sim.interp.sim_running = true;
+    Standing();
     Frames(1);
-    EXPECT_FALSE(sim.interp.sim_running);
+    EXPECT_FALSE(sim.interp.HasCurrent());
     EXPECT_EQ(out.warnings, std::vector<int>{6});
 }
 

@@ -1,5 +1,6 @@
 // Golden tests through velmora-sim: each folder under tests/data/sim holds
 // program.txt, optional args (one per line; FILE stands for the program,
+// ACTIONS for the folder's actions.txt,
 // OUT:name for a scratch file compared with expected.name), and the
 // expected standard output, standard error and exit status.
 // VELMORA_REGENERATE=1 rewrites the expected files for review.
@@ -67,6 +68,8 @@ TEST_P(GoldenSim, MatchesTheExpectedFiles)
     for (auto& arg : args) {
         if (arg == "FILE") {
             arg = (dir / "program.txt").string();
+        } else if (arg == "ACTIONS") {
+            arg = (dir / "actions.txt").string();
         } else if (arg.starts_with("OUT:")) {
             written.push_back(arg.substr(4));
             arg = Scratch(written.back()).string();
