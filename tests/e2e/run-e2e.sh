@@ -332,8 +332,8 @@ save_over 14-save-as
 wait_until 15 title_is "$EDIT_NAME - $APP_TITLE" || fail "保存后标题是「$(title)」"
 shot 15-saved
 cp "$EDIT_PROGRAM" "$OUT/saved-$EDIT_NAME"
-[ "$(sed -n '8,9p' "$EDIT_PROGRAM" | tr -d '\r' | tr '\n' ' ')" = "G01X25Z-40F0.1 M02 " ] ||
-  fail "保存的文件第 8、9 行不对：$(sed -n '8,9p' "$EDIT_PROGRAM" | tr '\n' ' ')"
+[ "$(sed -n '9,10p' "$EDIT_PROGRAM" | tr -d '\r' | tr '\n' ' ')" = "G01X25Z-40F0.1 M02 " ] ||
+  fail "保存的文件第 9、10 行不对：$(sed -n '9,10p' "$EDIT_PROGRAM" | tr '\n' ' ')"
 
 step "重新打开"
 open_program "$EDIT_PROGRAM"
