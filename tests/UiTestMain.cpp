@@ -1,8 +1,8 @@
 // Widget tests run on the offscreen platform with Qt's test settings folder,
 // so they never touch the user's settings or need a display.
+#include "TestApplication.h"
+
 #include <QApplication>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // ctest runs several test processes at once; each gets a home of its
-    // own, so one test's clearing of the settings never hits another's.
-    QTemporaryDir home;
-    if (home.isValid())
-        qputenv("HOME", home.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
+    const CTestHome home;
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QApplication::setApplicationName("VelmoraUiTests");

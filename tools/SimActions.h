@@ -25,7 +25,7 @@ struct SAction {
 };
 
 struct SActionScript {
-    std::vector<SAction> actions; // in frame order, as written within a frame
+    std::vector<SAction> actions; // by frame; one frame's actions in the order given
     std::string error;            // "LINE: what is wrong"; empty when read
 };
 

@@ -35,7 +35,7 @@ private:
     std::mutex m_lock;
     std::string m_path;
     std::FILE* m_file = nullptr;
-    bool m_reported = false;  // a failure went to stderr, and no line was written since
+    bool m_reported = false;  // the last write failure is on stderr; cleared by the next good line
 };
 
 }  // namespace corvid

@@ -1,8 +1,8 @@
 // Rendering tests draw real frames offscreen and show the main window; they
 // need a display for OpenGL (scripts/test.sh runs them under xvfb-run).
+#include "TestApplication.h"
+
 #include <QApplication>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,7 @@ int main(int argc, char* argv[])
     // drawn: the tests then skip themselves.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The window's tests clear the settings: never the user's.
-    QTemporaryDir home;
-    if (home.isValid())
-        qputenv("HOME", home.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
+    const CTestHome home;
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QApplication::setApplicationName("VelmoraGlTests");
