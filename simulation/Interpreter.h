@@ -61,6 +61,14 @@ struct CInterpreterState {
     int override_pct = 100;    // the feed override dial, 0 to 150
     int override_credit = 0;   // hundredths of a step carried to the next frame
 
+    // Machining time as a real machine would take it, from the statements
+    // rather than from how fast the picture runs: the whole program's, set
+    // at the start; this run's so far; and every run's since the program
+    // started, as a control's operating-time counter keeps it.
+    double cycle_seconds = 0.0;
+    double run_seconds = 0.0;
+    double total_seconds = 0.0;
+
     bool HasCurrent() const { return cur < nodes.size(); }
     const MoveNode& Current() const { return nodes[cur]; }
     // The node after the current one, or none past the last.
