@@ -54,6 +54,7 @@ CMainFrame::CMainFrame(const SFrameServices& services, CCommandTarget* applicati
     for (auto& [id, make] : DefaultFrameDialogs())
         setDialogFactory(id, std::move(make));
     loadRecentFiles();
+    loadProgrammingMode();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QWidget* candidate : m_panes)
             if (now && candidate && candidate->isAncestorOf(now))
@@ -93,6 +94,7 @@ void CMainFrame::bindHandlers()
         {Cmd::ToggleStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); }},
         {Cmd::NextPane, [this] { stepPane(1); }},
         {Cmd::PreviousPane, [this] { stepPane(-1); }},
+        {Cmd::DiameterMode, [this] { setDiameterProgramming(!m_services.machine.panel.m_bDiameter); }},
     };
     for (int i = 0; i < 4; ++i)
         m_handlers[Cmd::RecentFirst + i] = [this, i] { openRecent(i); };
@@ -179,6 +181,12 @@ bool CMainFrame::HandlesCommand(int id) const
 {
     if (id >= Cmd::RecentFirst && id <= Cmd::RecentLast)
         return static_cast<std::size_t>(id - Cmd::RecentFirst) < m_recent.Paths().size();
+    // The list a run steps through was read in one mode; switching under it
+    // would show a radius as a diameter.
+    if (id == Cmd::DiameterMode) {
+        const ERunState run = RunState(m_services.machine.sim.interp);
+        return run != ERunState::Running && run != ERunState::Held;
+    }
     return m_handlers.count(id) > 0 || m_dialogs.count(id) > 0;
 }
 

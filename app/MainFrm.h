@@ -118,6 +118,7 @@ public:
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
+    bool IsCommandChecked(int id) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -154,6 +155,8 @@ private:
     void rememberFile();
     void storeRecentFiles();
     void loadRecentFiles();
+    void loadProgrammingMode();
+    void setDiameterProgramming(bool diameter);
     void updateRecentMenu();
 
     SFrameServices m_services;

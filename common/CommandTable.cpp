@@ -22,6 +22,8 @@ const SMenuEntry kEdit[] = {
 const SMenuEntry kView[] = {
     {"工具栏(&T)", Cmd::ToggleToolBar},
     {"状态栏(&S)", Cmd::ToggleStatusBar},
+    {},
+    {"直径编程(&D)", Cmd::DiameterMode},
 };
 const SMenuEntry kOperate[] = {
     {"开始加工(&S)", Cmd::StartMachining}, {"暂停加工(&P)", Cmd::PauseMachining},
@@ -96,6 +98,7 @@ const SPrompt kPrompts[] = {
     {Cmd::FrontView, "从正面看工件"}, {Cmd::PartDrawing, "显示零件图"},
     {Cmd::ExportPicture, "把三维视图存为图片"}, {Cmd::ExportDrawing, "把零件图存为SVG或PDF文件"},
     {Cmd::PrintDrawing, "打印零件图"},
+    {Cmd::DiameterMode, "程序中的X和U按直径读，不选时按半径读"},
 };
 
 } // namespace

@@ -17,7 +17,7 @@ enum : int {
     ResetView = 32810, LookAtWork = 32811, FrontView = 32812, PartDrawing = 32813,
     ExportPicture = 32814, ExportDrawing = 32815, PrintDrawing = 32816,
     CycleStart = 32820, FeedHold = 32821, SingleBlock = 32822, EmergencyStop = 32823,
-    ResetRun = 32824, NextSpeed = 32825,
+    ResetRun = 32824, NextSpeed = 32825, DiameterMode = 32830,
     FileNew = 57600, FileOpen = 57601, FileSave = 57603, FileSaveAs = 57604,
     PrintSetup = 57606, Print = 57607, PrintPreview = 57609,
     RecentFirst = 57616, RecentLast = 57619,

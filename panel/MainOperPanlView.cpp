@@ -22,8 +22,9 @@ QColor ToQColor(SRgb c) { return QColor(c.r, c.g, c.b); }
 // The cabinet's face: the two pictures under the keys and displays.
 class CCabinet : public QWidget {
 public:
-    explicit CCabinet(QWidget* parent)
-        : QWidget(parent), m_upper(panel_art::UpperArtwork()), m_lower(panel_art::LowerArtwork())
+    CCabinet(QWidget* parent, const CPanelState& state)
+        : QWidget(parent), m_state(state), m_upper(panel_art::UpperArtwork()),
+          m_lower(panel_art::LowerArtwork())
     {
         setObjectName(QStringLiteral("cabinet"));
         setFixedSize(panel_layout::kWidth, panel_layout::kHeight);
@@ -38,9 +39,12 @@ protected:
         p.scale(width() / double(panel_layout::kWidth), height() / double(panel_layout::kHeight));
         p.drawPixmap(panel_layout::kUpperArt.left, panel_layout::kUpperArt.top, m_upper);
         p.drawPixmap(panel_layout::kLowerArt.left, panel_layout::kLowerArt.top, m_lower);
+        p.translate(panel_layout::kUpperArt.left, panel_layout::kUpperArt.top);
+        panel_art::ProgrammingModeWord(p, m_state.m_bDiameter);
     }
 
 private:
+    const CPanelState& m_state;
     QPixmap m_upper;
     QPixmap m_lower;
 };
@@ -65,7 +69,7 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CPanelState& state, CSoun
     around.setColor(QPalette::Window, QColor(0x3b, 0x40, 0x46));
     viewport()->setPalette(around);
     viewport()->setAutoFillBackground(true);
-    setWidget(new CCabinet(this));
+    setWidget(new CCabinet(this, m_state));
     setContextMenuPolicy(Qt::DefaultContextMenu);
     // The panel never holds the keyboard focus: its keypad types into the
     // editor field that last had it, and a click here must not take it away.

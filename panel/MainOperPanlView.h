@@ -35,6 +35,9 @@ public:
     const CPanelState& State() const { return m_state; }
 
     void ShowPosition(double x, double z);
+    // Paints the screen again after a change of what it names, such as the
+    // programming mode.
+    void RefreshScreen() { widget()->update(); }
     void UpdateClock();
     // Tests give a fixed time; the default is the local time of day.
     void SetClockSource(ClockSource source) { m_clock = std::move(source); }

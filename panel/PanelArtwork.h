@@ -6,8 +6,13 @@
 
 #include <QPixmap>
 
+class QPainter;
+
 namespace panel_art {
 QPixmap UpperArtwork();   // 653 x 332
 QPixmap LowerArtwork();   // 653 x 345
 QPixmap KeyFace(const SPanelKey& key, bool pressed);
+// The screen's word for how the program's X reads, 直径 or 半径, painted
+// live over the upper picture in its coordinates.
+void ProgrammingModeWord(QPainter& p, bool diameter);
 } // namespace panel_art

@@ -20,4 +20,5 @@ struct CPanelState {
     ESpindle m_nSpindle = ESpindle::Stopped;
     int m_bCoolant = 0;
     ERefMode m_nRefMode = ERefMode::None;
+    bool m_bDiameter = false;                           // the display names X as a diameter
 };

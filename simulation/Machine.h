@@ -11,3 +11,12 @@ struct CMachine {
     CSimulation sim;
     CPanelState panel;
 };
+
+// X and U read as diameters, as textbooks write them, or as radii. The
+// program's reading and the panel's display change together, so that the
+// screen never names a radius the program calls a diameter.
+inline void SetDiameterProgramming(CMachine& machine, bool diameter)
+{
+    machine.sim.switches.diameterProgramming = diameter;
+    machine.panel.m_bDiameter = diameter;
+}

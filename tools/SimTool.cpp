@@ -308,7 +308,7 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     }
     auto machine = std::make_unique<CMachine>();
     SetUpMachine(*machine, options.stock);
-    machine->sim.switches.diameterProgramming = options.diameter;
+    SetDiameterProgramming(*machine, options.diameter);
     const CSimulation& sim = machine->sim;
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);

@@ -193,6 +193,27 @@ TEST_F(MainFrameTest, FileNamedRelativelyIsRememberedByItsFullPath)
     EXPECT_EQ(frame->windowTitle(), QString("数控机床虚拟仿真软件 - 01-rapid-and-feed.txt"));
 }
 
+TEST_F(MainFrameTest, DiameterProgrammingIsRememberedShownAndKeptDuringARun)
+{
+    EXPECT_EQ(frame->statusText(2), "半径编程") << "radius is the default";
+    frame->routeCommand(Cmd::DiameterMode);
+    EXPECT_TRUE(machine->sim.switches.diameterProgramming);
+    EXPECT_TRUE(machine->panel.m_bDiameter);
+    EXPECT_TRUE(frame->action(Cmd::DiameterMode)->isChecked());
+    EXPECT_EQ(frame->statusText(2), "直径编程");
+
+    auto another = std::make_unique<CMachine>();
+    CMainFrame next(SFrameServices{doc, *another, prompter, files, shell, paths, keys, sound}, &app,
+                    PlainPanes());
+    EXPECT_TRUE(another->sim.switches.diameterProgramming) << "the next session starts in it";
+
+    machine->sim.interp.nodes.resize(1);
+    machine->sim.interp.cur = 0;
+    machine->sim.interp.sim_running = true;
+    frame->updateCommandStates();
+    EXPECT_FALSE(frame->action(Cmd::DiameterMode)->isEnabled()) << "the running list was read in one mode";
+}
+
 TEST_F(MainFrameTest, ARecentFileThatIsGoneLeavesTheList)
 {
     const QString path = QDir::temp().filePath("velmora-ui-gone.txt");
