@@ -2,6 +2,7 @@
 
 #include "common/CommandTable.h"
 #include "app/MainFrm.h"
+#include "app/ProgramOpenDialog.h"
 #include "simulation/Machine.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ bool CVelmoraApp::InitInstance()
     QCoreApplication::setApplicationName(kApplication);
     LoadTranslations(*m_translator);
     QApplication::setWindowIcon(QIcon(":/icons/velmora.svg"));
-    m_files = std::make_unique<CQtFileChooser>(nullptr);
+    m_files = std::make_unique<CAppFileChooser>(nullptr);
     SFrameServices services{m_doc, *m_machine, m_prompter, *m_files, m_shell, m_paths, m_keys, m_sound};
     m_frame = std::make_unique<CMainFrame>(services, this);
     m_frame->showMaximized();

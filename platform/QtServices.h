@@ -69,7 +69,9 @@ public:
     std::optional<std::string> ChooseExport(const std::string& name,
                                             const std::string& filter) override;
 
-private:
+protected:
     QWidget* Parent() const;
+
+private:
     QWidget* m_parent;
 };
