@@ -293,10 +293,13 @@ bool CLineCheck::RulesArcCentre()
     return true;
 }
 
-// G71 and G73, both lines.
+// G71 and G73, both lines. Their U, W and R are a depth, allowances and a
+// retract or a count, not a position or a radius, and the cycles are
+// one-shot: the line after one carries the code, X, Z and R that stood
+// before it, as on a control.
 void CLineCheck::RulesG71(const SCodeInfo& code)
 {
-    SetCode(code.text, true);
+    SetCode(code.text, false);
     struct SPart {
         EWord word;
         int from, to;
@@ -306,16 +309,17 @@ void CLineCheck::RulesG71(const SCodeInfo& code)
     const int f = Pos('F'), s = Pos('S'), t = Pos('T'), end = static_cast<int>(m_text.size());
     // The positions are used as found, present or not.
     const std::initializer_list<SPart> second{
-        {EWord::P, p, q, &m_state.p}, {EWord::Q, q, x, &m_state.q}, {EWord::X, x, z, &m_state.x},
-        {EWord::Z, z, f, &m_state.z}, {EWord::F, f, s, &m_state.f}, {EWord::S, s, t, &m_state.s},
+        {EWord::P, p, q, &m_state.p}, {EWord::Q, q, x, &m_state.q}, {EWord::X, x, z, nullptr},
+        {EWord::Z, z, f, nullptr}, {EWord::F, f, s, &m_state.f}, {EWord::S, s, t, &m_state.s},
         {EWord::T, t, end, &m_state.t}};
-    const std::initializer_list<SPart> first{{EWord::X, x, r, &m_state.x}, {EWord::R, r, end, &m_state.r}};
+    const std::initializer_list<SPart> first{{EWord::X, x, r, nullptr}, {EWord::R, r, end, nullptr}};
     const std::initializer_list<SPart> patternFirst{
-        {EWord::X, x, z, &m_state.x}, {EWord::Z, z, r, &m_state.z}, {EWord::R, r, end, &m_state.r}};
+        {EWord::X, x, z, nullptr}, {EWord::Z, z, r, nullptr}, {EWord::R, r, end, nullptr}};
     const bool pattern = code.code == ECode::G73;
     for (const SPart& part : Has('P') ? second : pattern ? patternFirst : first) {
         WordOf(m_words, part.word) = Text(part.from, part.to);
-        part.carried->assign(WordOf(m_words, part.word));
+        if (part.carried)
+            part.carried->assign(WordOf(m_words, part.word));
     }
 }
 
@@ -323,7 +327,7 @@ void CLineCheck::RulesG71(const SCodeInfo& code)
 // cycle when the line gives no P.
 void CLineCheck::RulesG70()
 {
-    SetCode(CodeInfo(ECode::G70).text, true);
+    SetCode(CodeInfo(ECode::G70).text, false);
     if (!Has('P'))
         return;
     const int q = Pos('Q');

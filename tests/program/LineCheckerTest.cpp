@@ -66,6 +66,11 @@ const SCase kCases[] = {
     {"a cycle's second line keeps the whole line as T", "G71P10Q20U0.5W0.1F0.2\n",
      {"1 G71 P10 Q20 U0.5 W0.1 G71P10Q20U0.5W0.1F0.2"}, {}},
     {"codes without words", "G41\nG96S200\n", {"1 G41", "2 G96"}, {}},
+    // A contour's first line often gives X alone: it keeps the Z and the
+    // move that stood before the cycle, never the cycle's W, U or R.
+    {"a cycle's words and code are not carried", "G00X21Z2\nG71U1R0.5\nG71P3Q4U0.5W0.1F0.2\nX10\nG02Z-10F0.1\n",
+     {"1 G00 X21 Z2", "2 G71 U1 R0.5", "3 G71 P3 Q4 U0.5 W0.1 G71P3Q4U0.5W0.1F0.2", "4 G00 X10 Z2"},
+     {"第5行G02/G03代码无I,K或R指令，请纠正!"}},
     {"U and W do not stand for X and Z in a move", "G00U5W3\n", {},
      {"第1行G00代码无X续效指令，请纠正!"}},
     {"a line with G and M is an M statement with the G words", "G00X1Z2M05\n", {"1 M05 X1 Z2M05"}, {}},
