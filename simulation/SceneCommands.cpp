@@ -54,18 +54,9 @@ void SetCone(CSceneSwitches& switches, bool installed)
 
 void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result)
 {
-    const int row = result.clickedRow;
-    const bool onTurret = row >= 0 && row < tool_library::kTools;
-    if (result.mountRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 1;
-    }
-    if (result.removalRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 0;
-    }
+    if (result.mountRequested || result.removalRequested)
+        turret.currentTool = result.clickedRow;
+    ApplyMountRequests(turret.mounted, result);
 }
 
 bool CSceneCommands::HandlesCommand(int id) const
