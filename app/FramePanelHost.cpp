@@ -4,6 +4,7 @@
 #include "editor/GcodeEditPanelView.h"
 #include "panel/MainOperPanlView.h"
 #include "simulation/Machine.h"
+#include "simulation/RunControl.h"
 
 #include <QStatusBar>
 
@@ -49,6 +50,12 @@ public:
     {
         return m_frame.isCommandEnabled(commandId);
     }
+    int FeedOverride() const override { return Run().override_pct; }
+    void SetFeedOverride(int percent) override { ::SetFeedOverride(Run(), percent); }
+    SMachiningTimes MachiningTimes() const override
+    {
+        return {Run().total_seconds, Run().run_seconds};
+    }
 
 private:
     // The editor is looked up on each call: panes keep no pointers.
@@ -56,6 +63,8 @@ private:
     {
         return qobject_cast<CGcodeEditPanelView*>(m_frame.pane(0, 1));
     }
+
+    CInterpreterState& Run() const { return m_frame.services().machine.sim.interp; }
 
     CMainFrame& m_frame;
 };

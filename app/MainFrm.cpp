@@ -90,7 +90,11 @@ void CMainFrame::bindHandlers()
         {Cmd::ViewSwitch, [this] { viewSwitch(); }},
         {Cmd::Help, [this] { openHelp(); }},
         {Cmd::Exit, [this] { close(); }},
-        {Cmd::ToggleToolBar, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); }},
+        {Cmd::ToggleToolBar, [this] {
+             const bool shown = !m_toolBar->isVisible();
+             m_toolBar->setVisible(shown);
+             m_runToolBar->setVisible(shown);
+         }},
         {Cmd::ToggleStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); }},
         {Cmd::NextPane, [this] { stepPane(1); }},
         {Cmd::PreviousPane, [this] { stepPane(-1); }},
@@ -131,6 +135,11 @@ CCommandTarget* CMainFrame::targetFor(int id) const
     auto* activeTarget = dynamic_cast<CCommandTarget*>(m_activePane);
     if (activeTarget && activeTarget->HandlesCommand(id))
         return activeTarget;
+    // The run belongs to the machine, not to a pane: its keys on the panel
+    // and the E-STOP must work while the editor has the focus.
+    auto* machineTarget = dynamic_cast<CCommandTarget*>(m_panes[0]);
+    if (Commands::IsRunCommand(id) && machineTarget && machineTarget->HandlesCommand(id))
+        return machineTarget;
     if (HandlesCommand(id))
         return const_cast<CMainFrame*>(this);
     if (m_application && m_application->HandlesCommand(id))

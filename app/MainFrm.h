@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 struct CMachine;
@@ -128,6 +129,7 @@ protected:
 private:
     void buildMenus();
     void buildToolBar();
+    QToolBar* addCommandBar(const QString& title, const char* name, std::span<const int> ids);
     void buildAccelerators();
     void buildStatusBar();
     void buildPanes(const SPaneFactories& panes);
@@ -170,6 +172,7 @@ private:
     QWidget* m_panes[3] = {};
     QWidget* m_activePane = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QToolBar* m_runToolBar = nullptr;
     QLabel* m_statusPanes[kStatusPanes] = {};
     QAction* m_recentActions[4] = {};
     QAction* m_recentPlaceholder = nullptr;

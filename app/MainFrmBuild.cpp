@@ -3,6 +3,7 @@
 #include "app/MainFrm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -18,8 +19,12 @@ namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
-// Toolbar tips for buttons that have no menu entry.
-const SPrompt kToolTips[] = {{Cmd::ToolSetting, "对刀"}};
+// Toolbar tips for buttons that have no menu entry, and short ones where
+// the status-bar prompt says more than a tip should.
+const SPrompt kToolTips[] = {
+    {Cmd::ToolSetting, "对刀"},      {Cmd::CycleStart, "循环启动"}, {Cmd::FeedHold, "进给保持"},
+    {Cmd::SingleBlock, "单段"},      {Cmd::EmergencyStop, "急停"},  {Cmd::ResetRun, "复位"},
+};
 
 QIcon ToolBarIcon(int id)
 {
@@ -64,22 +69,34 @@ void CMainFrame::buildMenus()
             }
         }
     }
-    for (int id : {Cmd::ToggleToolBar, Cmd::ToggleStatusBar})
+    for (int id : {Cmd::ToggleToolBar, Cmd::ToggleStatusBar, Cmd::SingleBlock})
         m_actions[id]->setCheckable(true);
+    // One speed at a time, shown as a choice from the start.
+    auto* speeds = new QActionGroup(this);
+    for (const SSpeedChoice& choice : Commands::SpeedChoices()) {
+        m_actions[choice.id]->setCheckable(true);
+        speeds->addAction(m_actions[choice.id]);
+    }
 }
 
 void CMainFrame::buildToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("标准"));
-    m_toolBar->setObjectName("mainToolBar");
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(29, 26));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->installEventFilter(this); // back to the idle prompt on leaving
-    for (int id : Commands::ToolBar()) {
+    m_toolBar = addCommandBar(QStringLiteral("标准"), "mainToolBar", Commands::ToolBar());
+    m_runToolBar = addCommandBar(QStringLiteral("运行控制"), "runToolBar", Commands::RunToolBar());
+}
+
+QToolBar* CMainFrame::addCommandBar(const QString& title, const char* name, std::span<const int> ids)
+{
+    QToolBar* bar = addToolBar(title);
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(29, 26));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->installEventFilter(this); // back to the idle prompt on leaving
+    for (int id : ids) {
         if (id == kSeparator) {
-            m_toolBar->addSeparator();
+            bar->addSeparator();
             continue;
         }
         QString tip;
@@ -92,8 +109,9 @@ void CMainFrame::buildToolBar()
         action->setIcon(ToolBarIcon(id));
         action->setIconVisibleInMenu(false); // menus stay text only
         action->setToolTip(tip.isEmpty() ? action->text() : tip);
-        m_toolBar->addAction(action);
+        bar->addAction(action);
     }
+    return bar;
 }
 
 void CMainFrame::buildAccelerators()
@@ -156,7 +174,7 @@ void CMainFrame::showPrompt(int id)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_toolBar && event->type() == QEvent::Leave)
+    if ((watched == m_toolBar || watched == m_runToolBar) && event->type() == QEvent::Leave)
         showPrompt(0);
     return QMainWindow::eventFilter(watched, event);
 }

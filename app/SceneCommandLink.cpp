@@ -5,10 +5,13 @@
 #include "editor/DAOJU.h"
 #include "editor/GcodeEditPanelView.h"
 #include "simulation/MAOPEISZ.h"
+#include "simulation/Machine.h"
 #include "simulation/MySDOpenGLView.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
+
+#include <array>
 
 CSceneCommandLink::TStockDialog CSceneCommandLink::DefaultStockDialog(CMainFrame& frame)
 {
@@ -24,6 +27,7 @@ CSceneCommandLink::TToolLibraryDialog CSceneCommandLink::DefaultToolLibraryDialo
 {
     return [&frame](QWidget* parent) -> std::optional<SToolLibraryResult> {
         CDAOJU dialog(frame.services().prompter, CDAOJU::DefaultEditRunner(), parent);
+        dialog.setMounted(std::to_array(frame.services().machine.sim.turret.mounted));
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.selection();

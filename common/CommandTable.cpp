@@ -45,7 +45,16 @@ const SMenuEntry kStock[] = {
     {"夹紧毛坯", Cmd::ClampStock},
 };
 const SMenuEntry kTool[] = {{"刀具选择", Cmd::ToolSelect}};
-const SMenuEntry kSimulate[] = {{"开始", Cmd::Simulate}};
+const SMenuEntry kSimulate[] = {
+    {"开始", Cmd::Simulate},           {},
+    {"循环启动(&C)", Cmd::CycleStart}, {"进给保持(&H)", Cmd::FeedHold},
+    {"单段(&B)", Cmd::SingleBlock},    {},
+    {"急停(&E)", Cmd::EmergencyStop},  {"复位(&R)", Cmd::ResetRun},
+    {},
+    {"速度 ×1", Cmd::Speed1},          {"速度 ×2", Cmd::Speed2},
+    {"速度 ×5", Cmd::Speed5},          {"速度 ×10", Cmd::Speed10},
+    {"速度 ×50", Cmd::Speed50},
+};
 const SMenuEntry kAccessories[] = {
     {"安装顶锥", Cmd::FitCentre}, {"移去顶锥", Cmd::RemoveCentre},
     {"隐藏尾架", Cmd::HideTailstock}, {},
@@ -81,6 +90,14 @@ const int kToolBar[] = {
     Cmd::ResetView,   Cmd::LookAtWork,   Cmd::FrontView,  Cmd::PartDrawing,
 };
 
+const int kRunToolBar[] = {
+    Cmd::CycleStart, Cmd::FeedHold, Cmd::SingleBlock, kSeparator, Cmd::EmergencyStop, Cmd::ResetRun,
+};
+
+const SSpeedChoice kSpeedChoices[] = {
+    {Cmd::Speed1, 1}, {Cmd::Speed2, 2}, {Cmd::Speed5, 5}, {Cmd::Speed10, 10}, {Cmd::Speed50, 50},
+};
+
 const SAccelerator kAccelerators[] = {
     {"Ctrl+N", Cmd::FileNew},       {"Ctrl+O", Cmd::FileOpen},   {"Ctrl+S", Cmd::FileSave},
     {"Ctrl+P", Cmd::Print},         {"Ctrl+Z", Cmd::Undo},       {"Alt+Backspace", Cmd::Undo},
@@ -98,6 +115,14 @@ const SPrompt kPrompts[] = {
     {Cmd::FrontView, "从正面看工件"}, {Cmd::PartDrawing, "显示零件图"},
     {Cmd::ExportPicture, "把三维视图存为图片"}, {Cmd::ExportDrawing, "把零件图存为SVG或PDF文件"},
     {Cmd::PrintDrawing, "打印零件图"},
+    {Cmd::CycleStart, "开始运行程序，或让暂停的程序继续"},
+    {Cmd::FeedHold, "暂停进给，刀具停在原处"},
+    {Cmd::SingleBlock, "单段方式开/关：每次循环启动只执行一段程序"},
+    {Cmd::EmergencyStop, "立即停止，关闭主轴和冷却液"},
+    {Cmd::ResetRun, "结束暂停或停止的运行，解除急停"},
+    {Cmd::Speed1, "仿真速度：每帧走1步"},   {Cmd::Speed2, "仿真速度：每帧走2步"},
+    {Cmd::Speed5, "仿真速度：每帧走5步"},   {Cmd::Speed10, "仿真速度：每帧走10步"},
+    {Cmd::Speed50, "仿真速度：每帧走50步"},
     {Cmd::DiameterMode, "程序中的X和U按直径读，不选时按半径读"},
 };
 
@@ -108,6 +133,10 @@ namespace Commands {
 std::span<const SMenuPopup> MainMenu() { return kMainMenu; }
 std::span<const SMenuEntry> ProgramPopup() { return kProgramPopup; }
 std::span<const int> ToolBar() { return kToolBar; }
+std::span<const int> RunToolBar() { return kRunToolBar; }
+std::span<const SSpeedChoice> SpeedChoices() { return kSpeedChoices; }
+
+bool IsRunCommand(int id) { return id >= Cmd::CycleStart && id <= Cmd::Speed50; }
 std::span<const SAccelerator> Accelerators() { return kAccelerators; }
 
 std::string_view Prompt(int id)

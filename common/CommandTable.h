@@ -17,7 +17,9 @@ enum : int {
     ResetView = 32810, LookAtWork = 32811, FrontView = 32812, PartDrawing = 32813,
     ExportPicture = 32814, ExportDrawing = 32815, PrintDrawing = 32816,
     CycleStart = 32820, FeedHold = 32821, SingleBlock = 32822, EmergencyStop = 32823,
-    ResetRun = 32824, NextSpeed = 32825, DiameterMode = 32830,
+    ResetRun = 32824, NextSpeed = 32825,
+    Speed1 = 32826, Speed2 = 32827, Speed5 = 32828, Speed10 = 32829, Speed50 = 32830,
+    DiameterMode = 32840,
     FileNew = 57600, FileOpen = 57601, FileSave = 57603, FileSaveAs = 57604,
     PrintSetup = 57606, Print = 57607, PrintPreview = 57609,
     RecentFirst = 57616, RecentLast = 57619,
@@ -49,6 +51,12 @@ struct SPrompt {
     std::string_view text;
 };
 
+// A speed choice of the run and the steps per frame it picks.
+struct SSpeedChoice {
+    int id;
+    int stepsPerFrame;
+};
+
 namespace Commands {
 constexpr std::string_view kIdlePrompt = "就绪";
 constexpr std::string_view kAppTitle = "数控机床虚拟仿真软件";
@@ -58,6 +66,11 @@ std::span<const SMenuPopup> MainMenu();
 std::span<const SMenuEntry> ProgramPopup();
 // Command numbers of the toolbar buttons; kSeparator for a gap.
 std::span<const int> ToolBar();
+// The run-control toolbar beside it.
+std::span<const int> RunToolBar();
+std::span<const SSpeedChoice> SpeedChoices();
+// Commands of the run, which the machine takes whichever pane is active.
+bool IsRunCommand(int id);
 std::span<const SAccelerator> Accelerators();
 // The status-bar prompt of a command, or empty.
 std::string_view Prompt(int id);

@@ -3,8 +3,10 @@
 #include "editor/DAOJUBJ.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -52,8 +54,14 @@ CDAOJU::CDAOJU(CPrompter& prompter, TEditRunner edit, QWidget* parent)
     auto* ok = Button("确认", "okButton", this);
     auto* cancel = Button("取消", "cancelButton", this);
     connect(editButton, &QPushButton::clicked, this, &CDAOJU::editClicked);
-    connect(mount, &QPushButton::clicked, this, [this] { m_library.RequestMount(); });
-    connect(removal, &QPushButton::clicked, this, [this] { m_library.RequestRemoval(); });
+    connect(mount, &QPushButton::clicked, this, [this] {
+        m_library.RequestMount();
+        showStations();
+    });
+    connect(removal, &QPushButton::clicked, this, [this] {
+        m_library.RequestRemoval();
+        showStations();
+    });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, [this] { editRow(firstSelectedRow()); });
@@ -62,7 +70,34 @@ CDAOJU::CDAOJU(CPrompter& prompter, TEditRunner edit, QWidget* parent)
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
+    layout->addWidget(buildStations());
     layout->addLayout(buttons);
+}
+
+QWidget* CDAOJU::buildStations()
+{
+    auto* box = new QGroupBox(QStringLiteral("刀架"), this);
+    auto* row = new QHBoxLayout(box);
+    for (int n = 0; n < tool_library::kStations; ++n) {
+        m_stations[n] = new QLabel(box);
+        m_stations[n]->setObjectName(QString("station%1").arg(n + 1));
+        row->addWidget(m_stations[n]);
+    }
+    showStations();
+    return box;
+}
+
+void CDAOJU::setMounted(const TMountedTools& mounted)
+{
+    m_library.SetMounted(mounted);
+    showStations();
+}
+
+void CDAOJU::showStations()
+{
+    const TStationTexts texts = m_library.Stations();
+    for (int n = 0; n < tool_library::kStations; ++n)
+        m_stations[n]->setText(QString("刀位%1：%2").arg(n + 1).arg(QString::fromStdString(texts[n])));
 }
 
 void CDAOJU::buildList()
@@ -112,8 +147,10 @@ bool CDAOJU::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
         // Only the left button chooses, as everywhere else.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton)
+        if (mouse->button() == Qt::LeftButton) {
             m_library.Click(m_list->indexAt(mouse->position().toPoint()).row());
+            showStations(); // a request made earlier now concerns this tool
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The tool library dialog: the three tools in a list, their dimensions
-// edited in the tool edit dialog, and the requests to mount the clicked
-// tool on the turret or take it off.
+// edited in the tool edit dialog, the requests to mount the clicked tool on
+// the turret or take it off, and what each station will then hold.
 #include "editor/ToolLibrary.h"
 
 #include <QDialog>
@@ -10,6 +10,7 @@
 #include <optional>
 
 class CPrompter;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -23,6 +24,8 @@ public:
     explicit CDAOJU(CPrompter& prompter, TEditRunner edit = DefaultEditRunner(), QWidget* parent = nullptr);
 
     QTableWidget* list() const { return m_list; }
+    // The turret as it stands; the stations show it with the requests made.
+    void setMounted(const TMountedTools& mounted);
     const CToolLibrary& library() const { return m_library; }
     // What the turret takes from an OK.
     const SToolLibraryResult& selection() const { return m_library.Result(); }
@@ -33,6 +36,8 @@ protected:
 private:
     void buildList();
     void fillList();
+    QWidget* buildStations();
+    void showStations();
     int firstSelectedRow() const;
     void editClicked();
     void editRow(int row);
@@ -41,4 +46,5 @@ private:
     TEditRunner m_edit;
     CToolLibrary m_library;
     QTableWidget* m_list = nullptr;
+    std::array<QLabel*, tool_library::kStations> m_stations{};
 };

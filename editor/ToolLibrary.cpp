@@ -53,3 +53,32 @@ void CToolLibrary::ApplyEdit(int row, const TToolEditTexts& texts)
     for (int n = 0; n < tool_library::kEditTexts; ++n)
         m_rows[row][tool_library::kFirstEditColumn + n] = texts[n];
 }
+
+void ApplyMountRequests(std::span<int, tool_library::kTools> mounted, const SToolLibraryResult& result)
+{
+    const int row = result.clickedRow;
+    if (row < 0 || row >= tool_library::kTools)
+        return;
+    if (result.mountRequested)
+        mounted[row] = 1;
+    if (result.removalRequested)
+        mounted[row] = 0;
+}
+
+TStationTexts StationTexts(const TMountedTools& mounted)
+{
+    TStationTexts texts;
+    const auto types = tool_library::ToolTypes();
+    for (int station = 0; station < tool_library::kStations; ++station) {
+        const bool held = station < tool_library::kTools && mounted[station] != 0;
+        texts[station] = held ? std::string(types[station]) : tool_library::kEmptyStation;
+    }
+    return texts;
+}
+
+TStationTexts CToolLibrary::Stations() const
+{
+    TMountedTools after = m_mounted;
+    ApplyMountRequests(after, m_result);
+    return StationTexts(after);
+}

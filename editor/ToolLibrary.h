@@ -1,6 +1,7 @@
 #pragma once
 // The tool library: the lathe's three tools with their dimensions, what the
-// dialog remembers while it is open, and what it hands back.
+// dialog remembers while it is open, what it hands back, and what the
+// turret's stations will hold once it is taken.
 #include <array>
 #include <optional>
 #include <span>
@@ -17,6 +18,9 @@ inline constexpr int kFirstEditColumn = 2;
 inline constexpr int kEditTexts = kColumns - kFirstEditColumn;
 inline constexpr const char* kSelectFirst = "请选择一项再修改!";
 inline constexpr const char* kSelectFirstCaption = "提示";
+// Tool n goes on station n; the last station has no tool of its own.
+inline constexpr int kStations = 4;
+inline constexpr const char* kEmptyStation = "空";
 
 struct SColumn {
     std::string_view heading;
@@ -37,6 +41,16 @@ struct SToolLibraryResult {
     int mountRequested = 0;
     int removalRequested = 0;
 };
+
+// One flag per tool, set while it is on the turret.
+using TMountedTools = std::array<int, tool_library::kTools>;
+using TStationTexts = std::array<std::string, tool_library::kStations>;
+
+// Mounts, then takes off, the clicked tool as the result asks; without a
+// clicked tool nothing changes.
+void ApplyMountRequests(std::span<int, tool_library::kTools> mounted, const SToolLibraryResult& result);
+// Each station's tool type, or 空.
+TStationTexts StationTexts(const TMountedTools& mounted);
 
 class CToolLibrary {
 public:
@@ -61,7 +75,13 @@ public:
 
     const SToolLibraryResult& Result() const { return m_result; }
 
+    // The turret as it stands when the dialog opens.
+    void SetMounted(const TMountedTools& mounted) { m_mounted = mounted; }
+    // The stations as an OK now would leave them.
+    TStationTexts Stations() const;
+
 private:
     std::array<TToolRow, tool_library::kTools> m_rows;
     SToolLibraryResult m_result;
+    TMountedTools m_mounted{};
 };

@@ -1,9 +1,11 @@
 #include "panel/MainOperPanlView.h"
 
 #include "common/CommandTable.h"
+#include "panel/FeedDialRules.h"
 #include "panel/Label.h"
 #include "panel/PanelArtwork.h"
 #include "panel/PanelKeyButton.h"
+#include "panel/PanelOverlays.h"
 
 #include <QContextMenuEvent>
 #include <QMap>
@@ -86,6 +88,7 @@ CMainOperPanlView::CMainOperPanlView(CPanelHost& host, CPanelState& state, CSoun
     ApplyStyle(*m_clockLabel, panel_display::kClockStart);
     ShowPosition(0.0, 0.0);
     CreateKeys();
+    CreateRunDisplays();
     connect(&m_clockTimer, &QTimer::timeout, this, &CMainOperPanlView::UpdateClock);
     m_clockTimer.start(panel_display::kClockPeriodMs);
     m_state.m_dTurretX = 0.0;
@@ -102,7 +105,11 @@ CMainOperPanlView::CMainOperPanlView(std::unique_ptr<CPanelHost> host, CPanelSta
     m_ownedHost = std::move(host);
 }
 
-CMainOperPanlView::~CMainOperPanlView() { m_clockTimer.stop(); }
+CMainOperPanlView::~CMainOperPanlView()
+{
+    m_clockTimer.stop();
+    m_runTimer.stop();
+}
 
 void CMainOperPanlView::resizeEvent(QResizeEvent* event)
 {
@@ -159,6 +166,27 @@ void CMainOperPanlView::CreateKeys()
         const int id = key.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { PressKey(id); });
     }
+}
+
+void CMainOperPanlView::CreateRunDisplays()
+{
+    m_feedDial = new CFeedDial(widget());
+    m_timeLine = new CScreenTimeLine(widget());
+    connect(m_feedDial, &CFeedDial::Turned, this, [this](int steps) {
+        m_host.SetFeedOverride(feed_dial::Turned(m_host.FeedOverride(), steps));
+        UpdateRunDisplays();
+    });
+    UpdateRunDisplays();
+    connect(&m_runTimer, &QTimer::timeout, this, &CMainOperPanlView::UpdateRunDisplays);
+    m_runTimer.start(panel_display::kRunDisplayPeriodMs);
+}
+
+void CMainOperPanlView::UpdateRunDisplays()
+{
+    m_feedDial->SetPercent(m_host.FeedOverride());
+    const SMachiningTimes times = m_host.MachiningTimes();
+    m_timeLine->SetTimes(QString::fromStdString(FormatRunTime(times.total)),
+                         QString::fromStdString(FormatCycleTime(times.run)));
 }
 
 CPanelKeyButton* CMainOperPanlView::Key(int id) const

@@ -1,7 +1,8 @@
 #pragma once
 // The operator panel pane: a picture of the lathe's control cabinet with its
-// screen (clock and tool position) and 76 working keys. It scrolls when the
-// pane is smaller than the cabinet, as a form does.
+// screen (clock, tool position, machining times), 76 working keys and the
+// feed override dial. It scrolls when the pane is smaller than the cabinet,
+// as a form does.
 #include "panel/PanelController.h"
 #include "panel/PanelDisplays.h"
 #include "panel/PanelMenu.h"
@@ -14,8 +15,10 @@
 
 #include <memory>
 
+class CFeedDial;
 class CLabel;
 class CPanelKeyButton;
+class CScreenTimeLine;
 
 class CMainOperPanlView : public QScrollArea {
     Q_OBJECT
@@ -39,6 +42,9 @@ public:
     // programming mode.
     void RefreshScreen() { widget()->update(); }
     void UpdateClock();
+    // The dial and the machining times follow the run, read from the host
+    // a few times a second.
+    void UpdateRunDisplays();
     // Tests give a fixed time; the default is the local time of day.
     void SetClockSource(ClockSource source) { m_clock = std::move(source); }
 
@@ -53,6 +59,8 @@ public:
     CLabel* ClockLabel() const { return m_clockLabel; }
     CLabel* XLabel() const { return m_xLabel; }
     CLabel* ZLabel() const { return m_zLabel; }
+    CFeedDial* FeedDial() const { return m_feedDial; }
+    CScreenTimeLine* TimeLine() const { return m_timeLine; }
     QWidget* Cabinet() const { return widget(); }
     CPanelKeyButton* Key(int id) const;
 
@@ -66,6 +74,7 @@ protected:
 private:
     CLabel* MakeDisplay(int id, const SPixRect& rect);
     void CreateKeys();
+    void CreateRunDisplays();
     void ScaleCabinet(double scale);
 
     std::unique_ptr<CPanelHost> m_ownedHost;
@@ -76,7 +85,10 @@ private:
     CLabel* m_clockLabel = nullptr;
     CLabel* m_xLabel = nullptr;
     CLabel* m_zLabel = nullptr;
+    CFeedDial* m_feedDial = nullptr;
+    CScreenTimeLine* m_timeLine = nullptr;
     double m_scale = 1.0;
     QTimer m_clockTimer;
+    QTimer m_runTimer;
     QPointer<QMenu> m_menu;
 };

@@ -1,5 +1,6 @@
 #include "panel/PanelArtwork.h"
 
+#include "panel/FeedDialRules.h"
 #include "panel/PanelPaint.h"
 
 #include <QLinearGradient>
@@ -83,9 +84,10 @@ void ScreenContent(QPainter& p)
     p.drawRect(QRectF(Local(panel_layout::kClockLabel, kUpperOrigin).adjusted(-6, -8, 6, 0))
                    .united(Local(panel_layout::kZLabel, kUpperOrigin).adjusted(-6, 0, 6, 8)));
 
+    // The time line above this one changes while the run goes on: the panel
+    // draws it live over the picture.
     p.setFont(Font(10.5, false));
     p.setPen(kScreenDim.lighter(130));
-    p.drawText(QRectF(30, 212, 330, 14), Qt::AlignLeft, QStringLiteral("运行时间      0H 0M      循环时间     0M  0S"));
     p.drawText(QRectF(30, 228, 330, 14), Qt::AlignLeft, QStringLiteral("ACT.F    0 MM/MIN        S   0    T0101"));
     p.setPen(QPen(kScreenDim, 1));
     p.drawLine(QPointF(26, 248), QPointF(358, 248));
@@ -170,13 +172,14 @@ void EmergencyPlate(QPainter& p)
     Legend(p, QRectF(9, 124, 107, 14), QStringLiteral("EMERGENCY STOP"), kInk, 8);
 }
 
-void Dial(QPainter& p, QPointF c, double r, const QString& title, const QStringList& marks,
-          double pointerAngle)
+// A dial without its pointer: the pointer of a dial that turns is drawn
+// live over the picture.
+void Dial(QPainter& p, QPointF c, double r, const QString& title, const QStringList& marks)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     Legend(p, QRectF(c.x() - 60, c.y() - r - 26, 120, 12), title, kInk, 10);
-    const double sweepStart = 225.0, sweep = 270.0;
+    const double sweepStart = feed_dial::kSweepStartDegrees, sweep = feed_dial::kSweepDegrees;
     for (int i = 0; i < marks.size(); ++i) {
         const double a = (sweepStart - sweep * i / (marks.size() - 1)) * std::numbers::pi / 180.0;
         const QPointF dir(std::cos(a), -std::sin(a));
@@ -195,10 +198,6 @@ void Dial(QPainter& p, QPointF c, double r, const QString& title, const QStringL
     cap.setColorAt(1, QColor(0x16, 0x18, 0x1b));
     p.setBrush(cap);
     p.drawEllipse(c, r * 0.62, r * 0.62);
-    const double a = pointerAngle * std::numbers::pi / 180.0;
-    const QPointF dir(std::cos(a), -std::sin(a));
-    p.setPen(QPen(QColor(0xf2, 0xf2, 0xf2), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c + dir * (r * 0.25), c + dir * (r * 0.92));
     p.restore();
 }
 
@@ -272,6 +271,30 @@ void NamePlate(QPainter& p)
 
 namespace panel_art {
 
+void DialPointer(QPainter& p, QPointF c, double r, double degrees)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double a = degrees * std::numbers::pi / 180.0;
+    const QPointF dir(std::cos(a), -std::sin(a));
+    p.setPen(QPen(QColor(0xf2, 0xf2, 0xf2), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c + dir * (r * 0.25), c + dir * (r * 0.92));
+    p.restore();
+}
+
+void TimeLine(QPainter& p, const QRectF& box, const QString& runTime, const QString& cycleTime)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(Font(10.5, false));
+    p.setPen(kScreenDim.lighter(130));
+    p.drawText(box, Qt::AlignLeft, QStringLiteral("运行时间      ") + runTime);
+    // 循环时间 keeps its place however wide the running time grows.
+    const double cycleAt = p.fontMetrics().horizontalAdvance(QStringLiteral("运行时间      0H 0M      "));
+    p.drawText(box.adjusted(cycleAt, 0, 0, 0), Qt::AlignLeft, QStringLiteral("循环时间     ") + cycleTime);
+    p.restore();
+}
+
 QPixmap UpperArtwork()
 {
     QPixmap pixmap = Blank(653, 332);
@@ -299,10 +322,12 @@ QPixmap LowerArtwork()
     EmergencyPlate(p);
     Dial(p, QPointF(200, 82), 34, QStringLiteral("方式选择 MODE"),
          {QStringLiteral("EDIT"), QStringLiteral("AUTO"), QStringLiteral("MDI"),
-          QStringLiteral("JOG"), QStringLiteral("ZRN"), QStringLiteral("HND")}, 135);
-    Dial(p, QPointF(352, 82), 34, QStringLiteral("进给倍率 %"),
+          QStringLiteral("JOG"), QStringLiteral("ZRN"), QStringLiteral("HND")});
+    panel_art::DialPointer(p, QPointF(200, 82), 34, 135);
+    Dial(p, QPointF(feed_dial::kCentreX, feed_dial::kCentreY) - kLowerOrigin, feed_dial::kRadius,
+         QStringLiteral("进给倍率 %"),
          {QStringLiteral("0"), QStringLiteral("30"), QStringLiteral("60"), QStringLiteral("90"),
-          QStringLiteral("120"), QStringLiteral("150")}, 18);
+          QStringLiteral("120"), QStringLiteral("150")});
     HandWheel(p, QPointF(553, 82), 56);
     GroupFrame(p, QRectF(36, 144, 64, 158), QStringLiteral("电源"));
     GroupFrame(p, QRectF(134, 144, 146, 158), QStringLiteral("程序控制"));

@@ -36,6 +36,28 @@ std::string FormatAxis(char letter, double value)
 std::string FormatPositionX(double x) { return FormatAxis('X', x); }
 std::string FormatPositionZ(double z) { return FormatAxis('Z', z); }
 
+namespace {
+// Whole seconds; nothing before the start, or when the time is unknown.
+long long WholeSeconds(double seconds)
+{
+    return seconds > 0.0 && seconds < 1e15 ? static_cast<long long>(seconds) : 0;
+}
+} // namespace
+
+std::string FormatRunTime(double seconds)
+{
+    const long long minutes = WholeSeconds(seconds) / 60;
+    return std::to_string(minutes / 60) + "H " + std::to_string(minutes % 60) + "M";
+}
+
+std::string FormatCycleTime(double seconds)
+{
+    // The seconds keep two places, so that the field does not jump each tick.
+    const long long whole = WholeSeconds(seconds);
+    const long long rest = whole % 60;
+    return std::to_string(whole / 60) + "M " + (rest < 10 ? " " : "") + std::to_string(rest) + "S";
+}
+
 SDisplayPosition IdleDisplayPosition(const CPanelState& state, double stockLength)
 {
     if (state.m_nCoordDisplay == ECoordDisplay::Absolute)

@@ -1,6 +1,6 @@
 #pragma once
-// The panel screen's clock and position texts, their colours, and the
-// values the simulation sends to the position display.
+// The panel screen's clock, position and machining-time texts, their
+// colours, and the values the simulation sends to the position display.
 #include "panel/LabelRules.h"
 #include "panel/PanelState.h"
 
@@ -17,6 +17,15 @@ std::string FormatClock(const STimeOfDay& time);   // "%02d:%02d:%02d"
 std::string FormatPositionX(double x);             // "X %6.3f"
 std::string FormatPositionZ(double z);             // "Z %6.3f"
 
+// Machining seconds as the screen's time line shows them: every run's since
+// the program started (运行时间) and this run's so far (循环时间).
+struct SMachiningTimes {
+    double total = 0.0;
+    double run = 0.0;
+};
+std::string FormatRunTime(double seconds);         // "0H 0M", whole minutes
+std::string FormatCycleTime(double seconds);       // "0M  0S", whole seconds
+
 struct SDisplayStyle {
     SRgb background;
     SRgb text;
@@ -29,6 +38,8 @@ inline constexpr SDisplayStyle kClockStart{kRgbBlack, kRgbWhite, kFontPoints};
 inline constexpr SDisplayStyle kClockTick{{0, 255, 255}, {255, 255, 0}, kFontPoints};
 inline constexpr SDisplayStyle kPosition{kRgbBlack, kRgbWhite, kFontPoints};
 inline constexpr int kClockPeriodMs = 1000;
+// Often enough that a second of machining time shows when it passes.
+inline constexpr int kRunDisplayPeriodMs = 200;
 } // namespace panel_display
 
 struct SDisplayPosition {

@@ -1,6 +1,9 @@
 #pragma once
 // What the operator panel asks of the rest of the main window: the
-// statement editor beside it, the status bar and the frame's commands.
+// statement editor beside it, the status bar, the frame's commands, and the
+// run's feed override and machining time.
+#include "panel/PanelDisplays.h"
+
 #include <string>
 
 class CPanelHost {
@@ -20,4 +23,9 @@ public:
     virtual void RunCommand(int commandId) = 0;
     // Whether anyone takes the command; the menu shows the others disabled.
     virtual bool IsCommandEnabled(int /*commandId*/) const { return true; }
+    // The feed override dial's percentage, which the run keeps and holds to
+    // its range.
+    virtual int FeedOverride() const { return 100; }
+    virtual void SetFeedOverride(int /*percent*/) {}
+    virtual SMachiningTimes MachiningTimes() const { return {}; }
 };

@@ -62,6 +62,8 @@ inline constexpr SPixRect kLowerArt{2, 328, 655, 673};
 inline constexpr SPixRect kClockLabel{66, 72, 318, 100};
 inline constexpr SPixRect kXLabel{66, 120, 318, 148};
 inline constexpr SPixRect kZLabel{66, 168, 318, 196};
+// The screen's line of machining times.
+inline constexpr SPixRect kTimeLine{32, 212, 362, 226};
 inline constexpr int kClockLabelId = 1000;
 inline constexpr int kXLabelId = 1001;
 inline constexpr int kZLabelId = 1002;

@@ -16,6 +16,28 @@ constexpr int kHandled[] = {
     Cmd::ResetRun, Cmd::NextSpeed,
 };
 
+// The run's commands a machine would take in this state: a start while
+// stopped or paused, a hold while running, a reset with something to end.
+bool RunCommandAvailable(int id, const CInterpreterState& in)
+{
+    const ERunState state = RunState(in);
+    switch (id) {
+    case Cmd::CycleStart: return state != ERunState::Running;
+    case Cmd::FeedHold: return state == ERunState::Running;
+    case Cmd::ResetRun: return in.estop || state == ERunState::Running || state == ERunState::Held;
+    default: return true;
+    }
+}
+
+// The steps per frame a speed command picks; 0 for another command.
+int SpeedOf(int id)
+{
+    for (const SSpeedChoice& choice : Commands::SpeedChoices())
+        if (choice.id == id)
+            return choice.stepsPerFrame;
+    return 0;
+}
+
 void SetChuck(CSceneSwitches& switches, bool clamped)
 {
     switches.chuckClamped = clamped ? 1 : 0;
@@ -32,25 +54,18 @@ void SetCone(CSceneSwitches& switches, bool installed)
 
 void ApplyToolSelection(CTurretState& turret, const SToolLibraryResult& result)
 {
-    const int row = result.clickedRow;
-    const bool onTurret = row >= 0 && row < tool_library::kTools;
-    if (result.mountRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 1;
-    }
-    if (result.removalRequested) {
-        turret.currentTool = row;
-        if (onTurret)
-            turret.mounted[row] = 0;
-    }
+    if (result.mountRequested || result.removalRequested)
+        turret.currentTool = result.clickedRow;
+    ApplyMountRequests(turret.mounted, result);
 }
 
 bool CSceneCommands::HandlesCommand(int id) const
 {
+    if (SpeedOf(id) != 0)
+        return true;
     for (int handled : kHandled)
         if (handled == id)
-            return true;
+            return !Commands::IsRunCommand(id) || RunCommandAvailable(id, m_machine.sim.interp);
     return false;
 }
 
@@ -80,7 +95,10 @@ void CSceneCommands::OnCommand(int id)
     case Cmd::EmergencyStop: EmergencyStop(m_machine, *m_out); break;
     case Cmd::ResetRun: ResetRun(m_machine.sim.interp); break;
     case Cmd::NextSpeed: NextSpeed(m_machine.sim.interp); break;
-    default: break;
+    default:
+        if (const int speed = SpeedOf(id))
+            SetSpeed(m_machine.sim.interp, speed);
+        break;
     }
 }
 
@@ -101,7 +119,7 @@ bool CSceneCommands::IsCommandChecked(int id) const
     case Cmd::FitCentre: return s.coneInstalled != 0;
     case Cmd::RemoveCentre: return s.coneRemoved != 0;
     case Cmd::SingleBlock: return m_machine.sim.interp.single_block;
-    default: return false;
+    default: return SpeedOf(id) != 0 && SpeedOf(id) == m_machine.sim.interp.speed;
     }
 }
 

@@ -52,8 +52,10 @@ TEST_F(MainFrameTest, StartsWithTheDocumentTitleMenusToolbarAndStatusBar)
     EXPECT_TRUE(toolBar->actions()[3]->isSeparator());
     EXPECT_EQ(toolBar->actions()[10]->data().toInt(), 32787);
     EXPECT_EQ(toolBar->iconSize(), QSize(29, 26));
-    for (QAction* button : toolBar->actions())
-        EXPECT_TRUE(button->isSeparator() || !button->icon().isNull());
+    auto* runBar = frame->findChild<QToolBar*>("runToolBar");
+    ASSERT_TRUE(runBar);
+    for (QAction* button : toolBar->actions() + runBar->actions())
+        EXPECT_TRUE(button->isSeparator() || !button->icon().isNull()) << button->text().toStdString();
     EXPECT_EQ(frame->statusText(0), "就绪");
     EXPECT_EQ(frame->findChild<QLabel*>("statusPane1")->minimumWidth(), 500);
 }
@@ -373,6 +375,7 @@ TEST_F(MainFrameTest, ToolBarAndStatusBarEntriesToggleTheBars)
     Show();
     frame->routeCommand(59392);
     EXPECT_FALSE(frame->findChild<QToolBar*>("mainToolBar")->isVisible());
+    EXPECT_FALSE(frame->findChild<QToolBar*>("runToolBar")->isVisible());
     EXPECT_FALSE(frame->action(59392)->isChecked());
     frame->routeCommand(59392);
     EXPECT_TRUE(frame->action(59392)->isChecked());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real velmora program as a user would, through window-system
 # input on a virtual display of its own: opens a sample program, sets up the
-# lathe, machines the program to M02, edits and saves a statement, and closes
-# with unsaved edits. Screenshots of the steps are kept in OUT.
+# lathe, machines the program to M02, runs it again under feed hold, single
+# block and E-STOP, edits and saves a statement, and closes with unsaved
+# edits. Screenshots of the steps are kept in OUT.
 # Usage: tests/e2e/run-e2e.sh BUILD_DIR [OUT]
 set -euo pipefail
 
@@ -101,17 +102,26 @@ program_windows() { xdotool search --onlyvisible --class velmora 2>/dev/null || 
 popup_open() { [ -n "$(program_windows | grep -vx "$MAIN")" ]; }
 wait_popup() { wait_until 10 popup_open || fail "菜单没有打开"; }
 
+# menu_keys X KEY...: opens the menu-bar entry at X and types the keys that
+# pick an entry.
+menu_keys()
+{
+  click_at "$1" 29
+  shift
+  wait_popup
+  local popup
+  popup=$(program_windows | grep -vx "$MAIN" | sed -n 1p)
+  xdotool key "$@"
+  popup_gone() { ! program_windows | grep -x "$popup" >/dev/null; }
+  wait_until 10 popup_gone || fail "菜单没有关闭"
+}
+
 # menu X ITEM: opens the menu-bar entry at X and picks its ITEMth entry.
 menu()
 {
-  click_at "$1" 29
-  wait_popup
-  local i popup
-  popup=$(program_windows | grep -vx "$MAIN" | sed -n 1p)
-  for ((i = 0; i < $2; i++)); do xdotool key Down; done
-  xdotool key Return
-  popup_gone() { ! program_windows | grep -x "$popup" >/dev/null; }
-  wait_until 10 popup_gone || fail "菜单没有关闭"
+  local i keys=()
+  for ((i = 0; i < $2; i++)); do keys+=(Down); done
+  menu_keys "$1" "${keys[@]}" Return
 }
 MENU_FILE=24
 MENU_STOCK=323
@@ -155,9 +165,9 @@ step "刀具选择"
 menu $MENU_TOOL 1
 DIALOG=$(wait_window "刀具库")
 click_in "$DIALOG" 40 27      # row 1
-click_in "$DIALOG" 178 202    # 添加到刀架
+click_in "$DIALOG" 178 265    # 添加到刀架, under the stations
 shot 04-tool-library
-click_in "$DIALOG" 406 202    # 确认
+click_in "$DIALOG" 406 265    # 确认
 wait_gone "刀具库"
 
 # Started before the reference return, the run stops with a warning box
@@ -221,6 +231,65 @@ wait_until 15 drawing_written || fail "零件图没有导出到 $DRAWING"
 cp "$DRAWING" "$OUT/part.svg"
 grep -q 'viewBox' "$DRAWING" && grep -q 'Φ[0-9]*\.[0-9][0-9]' "$DRAWING" ||
   fail "导出的零件图里没有直径尺寸"
+
+# --- run control: hold, single block, E-STOP, reset, and a run to the end --
+# Keys are the underlined letters of the 仿真 menu's entries.
+START_KEY=c HOLD_KEY=h SINGLE_BLOCK_KEY=b RESET_KEY=r
+HIGHLIGHT='rgb(48,140,198)'
+position_of() { convert "$OUT/$1.png" -crop $POSITION_AREA +repage -format '%#' info:; }
+# The statement table's row painted in the selection's blue, 0 for none.
+selected_row()
+{
+  local format="" n
+  for ((n = 1; n <= 12; n++)); do format+="%[pixel:p{$((800 + EDITOR_SHIFT)),$((118 + (n - 1) * 22))}] "; done
+  convert "$OUT/$1.png" -format "$format" info: | tr ' ' '\n' |
+    awk -v blue="$(convert xc:"$HIGHLIGHT" -format '%[pixel:p{0,0}]' info:)" '$0 == blue { print NR; found = 1; exit } END { if (!found) print 0 }'
+}
+row_selected() { shot .row; [ "$(selected_row .row)" = "$1" ]; }
+moving() { shot .a; sleep 0.3; shot .b; [ "$(position_of .a)" != "$(position_of .b)" ]; }
+
+step "循环启动与进给保持"
+menu_keys $MENU_SIMULATE $START_KEY
+wait_until 15 moving || fail "循环启动后位置显示没有变化"
+menu_keys $MENU_SIMULATE $HOLD_KEY
+sleep 0.5
+shot 06a-held
+sleep 1
+shot .held-later
+[ "$(position_of 06a-held)" = "$(position_of .held-later)" ] || fail "进给保持后位置显示还在变化"
+held_row=$(selected_row 06a-held)
+[ "$held_row" -gt 0 ] || fail "进给保持时编辑器里没有选中正在执行的语句"
+
+step "单段"
+# Faster from here on: ×10, the last entry but one (Up starts from the end).
+menu_keys $MENU_SIMULATE Up Up Return
+menu_keys $MENU_SIMULATE $SINGLE_BLOCK_KEY
+for next in $((held_row + 1)) $((held_row + 2)); do
+  menu_keys $MENU_SIMULATE $START_KEY
+  wait_until 15 row_selected $next || fail "单段循环启动后选中第 $(selected_row .row) 行，应为第 $next 行"
+  sleep 1
+  row_selected $next || fail "单段方式下一次循环启动执行了不止一段（到了第 $(selected_row .row) 行）"
+done
+cp "$OUT/.row.png" "$OUT/06b-single-block.png"
+
+step "急停与复位"
+panel_key 141   # 急停
+WARNING=$(wait_window "$BOX")
+shot 06c-emergency-stop
+xdotool windowactivate --sync "$WARNING" key Return
+wait_gone "$BOX"
+menu_keys $MENU_SIMULATE $RESET_KEY
+menu_keys $MENU_SIMULATE $SINGLE_BLOCK_KEY
+
+step "复位后重新加工到 M02"
+menu_keys $MENU_SIMULATE Up Return   # ×50, the last entry
+menu_keys $MENU_SIMULATE $START_KEY
+wait_until 120 status_is_end || fail "状态栏没有显示 M02，最后读到「$(status_text)」"
+rm -f "$OUT"/.*.png
+sleep 0.5
+shot 06d-machined-again
+ocr_reads "$OUT/06d-machined-again.png" $POSITION_AREA "X 0.000 Z 0.000" -negate ||
+  fail "位置显示是「$(ocr "$OUT/06d-machined-again.png" $POSITION_AREA -resize 300% -negate)」，刀具没有回到原点"
 
 # --- tool compensation: edit a cell in place and drop the edit ------------
 step "刀具补偿"

@@ -4,6 +4,7 @@
 #include "editor/ToolPicture.h"
 #include "platform/ScriptedPrompter.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -29,6 +30,7 @@ struct ToolLibraryDialog : ::testing::Test {
         QTest::mouseClick(list->viewport(), button, {}, cell.center());
     }
     void Press(const char* name) { QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton); }
+    QString Station(int n) const { return dialog.findChild<QLabel*>(QString("station%1").arg(n))->text(); }
 };
 
 TEST_F(ToolLibraryDialog, ListsTheThreeToolsUnderCentredHeadings)
@@ -52,6 +54,22 @@ TEST_F(ToolLibraryDialog, MountRequestRemembersTheClickedRowAndKeepsTheDialogOpe
     EXPECT_EQ(dialog.selection().mountRequested, 1);
     EXPECT_EQ(dialog.selection().removalRequested, 0);
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ToolLibraryDialog, StationsShowTheTurretAsAnOkWouldLeaveIt)
+{
+    dialog.setMounted({1, 0, 0});
+    EXPECT_EQ(Station(1), "刀位1：外圆车刀");
+    EXPECT_EQ(Station(3), "刀位3：空");
+    EXPECT_EQ(Station(4), "刀位4：空");
+    ClickRow(2);
+    Press("mountButton");
+    EXPECT_EQ(Station(3), "刀位3：螺纹车刀");
+    // The requests follow the clicked row: now both concern tool 1.
+    ClickRow(0);
+    Press("removeButton");
+    EXPECT_EQ(Station(1), "刀位1：空");
+    EXPECT_EQ(Station(3), "刀位3：空");
 }
 
 TEST_F(ToolLibraryDialog, AClickBesideTheRowsForgetsTheClickedRow)

@@ -1,3 +1,4 @@
+#include "panel/FeedDialRules.h"
 #include "panel/PanelDisplays.h"
 #include "panel/PanelMenu.h"
 
@@ -30,6 +31,26 @@ TEST(FormatPosition, KeepsAFarOffValueWhole)
     EXPECT_EQ(text.substr(0, 2), "X ");
     EXPECT_EQ(text.substr(text.size() - 4), ".000");
     EXPECT_GT(text.size(), 200u);
+}
+
+TEST(FormatMachiningTime, RunTimeInHoursAndMinutesCycleTimeInMinutesAndSeconds)
+{
+    EXPECT_EQ(FormatRunTime(0.0), "0H 0M");
+    EXPECT_EQ(FormatRunTime(2 * 3600 + 7 * 60 + 59.9), "2H 7M");
+    EXPECT_EQ(FormatCycleTime(0.0), "0M  0S");
+    EXPECT_EQ(FormatCycleTime(125.99), "2M  5S");
+    EXPECT_EQ(FormatCycleTime(75 * 60 + 42), "75M 42S");
+    EXPECT_EQ(FormatCycleTime(-3.0), "0M  0S");
+}
+
+TEST(FeedDial, PointerSweepsFromTheFirstMarkToTheLastAndStopsThere)
+{
+    EXPECT_DOUBLE_EQ(feed_dial::PointerDegrees(0), 225.0);
+    EXPECT_DOUBLE_EQ(feed_dial::PointerDegrees(150), -45.0);
+    EXPECT_DOUBLE_EQ(feed_dial::PointerDegrees(200), -45.0);
+    EXPECT_EQ(feed_dial::Turned(100, 2), 120);
+    EXPECT_EQ(feed_dial::Turned(145, 1), 150);
+    EXPECT_EQ(feed_dial::Turned(20, -3), 0);
 }
 
 TEST(DisplayStyles, ClockTurnsYellowOnCyanAfterTheFirstTick)

@@ -18,6 +18,11 @@ public:
     void EditorDelete() override { calls.push_back("delete"); }
     void ShowStatus(const std::string& text) override { calls.push_back("status " + text); }
     void RunCommand(int commandId) override { calls.push_back("command " + std::to_string(commandId)); }
+    int FeedOverride() const override { return feedOverride; }
+    void SetFeedOverride(int percent) override { feedOverride = percent; }
+    SMachiningTimes MachiningTimes() const override { return times; }
 
     std::vector<std::string> calls;
+    int feedOverride = 100;
+    SMachiningTimes times;
 };

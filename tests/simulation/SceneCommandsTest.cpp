@@ -152,6 +152,39 @@ TEST_F(SceneCommands, RunControlCommandsHoldResumeStopAndReset)
     EXPECT_FALSE(m.sim->interp.estop);
 }
 
+TEST_F(SceneCommands, RunEntriesAreOfferedAsTheRunAllows)
+{
+    const auto offered = [&] {
+        std::vector<int> ids;
+        for (int id : {Cmd::CycleStart, Cmd::FeedHold, Cmd::ResetRun})
+            if (commands.HandlesCommand(id))
+                ids.push_back(id);
+        return ids;
+    };
+    EXPECT_EQ(offered(), (std::vector<int>{Cmd::CycleStart}));
+    switches.chuckClamped = 1;
+    commands.OnCommand(Cmd::CycleStart);
+    EXPECT_EQ(offered(), (std::vector<int>{Cmd::FeedHold, Cmd::ResetRun}));
+    commands.OnCommand(Cmd::FeedHold);
+    EXPECT_EQ(offered(), (std::vector<int>{Cmd::CycleStart, Cmd::ResetRun}));
+    commands.OnCommand(Cmd::EmergencyStop);
+    EXPECT_EQ(offered(), (std::vector<int>{Cmd::CycleStart, Cmd::ResetRun}));
+    commands.OnCommand(Cmd::ResetRun);
+    EXPECT_EQ(offered(), (std::vector<int>{Cmd::CycleStart}));
+    EXPECT_TRUE(commands.HandlesCommand(Cmd::EmergencyStop));
+}
+
+TEST_F(SceneCommands, EachSpeedEntryTakesItsStepsAndAloneCarriesTheCheckMark)
+{
+    for (const SSpeedChoice& choice : Commands::SpeedChoices()) {
+        EXPECT_TRUE(commands.HandlesCommand(choice.id));
+        commands.OnCommand(choice.id);
+        EXPECT_EQ(m.sim->interp.speed, choice.stepsPerFrame);
+        for (const SSpeedChoice& other : Commands::SpeedChoices())
+            EXPECT_EQ(commands.IsCommandChecked(other.id), other.id == choice.id) << other.id;
+    }
+}
+
 TEST_F(SceneCommands, TheSpeedChoiceRisesToFiftyAndComesRoundToOne)
 {
     int fastest = 0;

@@ -1,7 +1,9 @@
 #include "panel/MainOperPanlView.h"
 
+#include "panel/FeedDialRules.h"
 #include "panel/Label.h"
 #include "panel/PanelKeyButton.h"
+#include "panel/PanelOverlays.h"
 #include "platform/PlatformDoubles.h"
 #include "platform/QtPrompter.h"
 #include "platform/ScriptedPrompter.h"
@@ -18,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace {
 
@@ -189,6 +193,59 @@ TEST_F(OperPanelTest, MouseMenuOpensAtTheCursorAndItsCommandsGoToTheFrame)
     actions[1]->trigger();
     EXPECT_EQ(host.calls, (Calls{"command 32795"}));
     menu->close();
+}
+
+// Whether the cabinet shows the override pointer's light stroke at a
+// percentage: halfway out along it, over the dark cap.
+bool PointerShownAt(const QImage& cabinet, int percent)
+{
+    const double a = feed_dial::PointerDegrees(percent) * std::numbers::pi / 180.0;
+    const double r = feed_dial::kRadius * 0.5;
+    const QPoint at(int(std::lround(feed_dial::kCentreX + r * std::cos(a))),
+                    int(std::lround(feed_dial::kCentreY - r * std::sin(a))));
+    return cabinet.pixelColor(at).lightness() > 180;
+}
+
+TEST_F(OperPanelTest, ClickingTheDialsHalvesTurnsTheOverrideAndItsPointer)
+{
+    CFeedDial* dial = view.FeedDial();
+    EXPECT_TRUE(PointerShownAt(view.Cabinet()->grab().toImage(), 100));
+    QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(dial->width() - 4, dial->height() / 2));
+    EXPECT_EQ(host.feedOverride, 110);
+    const QImage turnedUp = view.Cabinet()->grab().toImage();
+    EXPECT_TRUE(PointerShownAt(turnedUp, 110));
+    EXPECT_FALSE(PointerShownAt(turnedUp, 100));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(4, dial->height() / 2));
+    EXPECT_EQ(host.feedOverride, 80);
+    EXPECT_TRUE(PointerShownAt(view.Cabinet()->grab().toImage(), 80));
+}
+
+TEST_F(OperPanelTest, TimeLineShowsTheRunsTimesAndRepaintsOnlyWhenTheyChange)
+{
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    struct SPaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    CScreenTimeLine* line = view.TimeLine();
+    line->installEventFilter(&counter);
+    host.times = {3725.0, 0.4};
+    view.UpdateRunDisplays();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(line->RunTime(), QStringLiteral("1H 2M"));
+    EXPECT_EQ(line->CycleTime(), QStringLiteral("0M  0S"));
+    const int paints = counter.paints;
+    EXPECT_GT(paints, 0);
+    host.times = {3726.0, 0.9};
+    view.UpdateRunDisplays();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, paints);
 }
 
 // Writes the cabinet's picture for the README when asked to.

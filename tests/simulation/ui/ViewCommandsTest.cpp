@@ -7,12 +7,15 @@
 #include "simulation/Simulation.h"
 #include "app/ViewOutput.h"
 #include "simulation/Warnings.h"
+#include "program/ProgramFile.h"
 
 #include <QAction>
 #include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -38,6 +41,27 @@ TEST_F(ViewCommands, MenuCommandsChangeTheScenesSwitchesAndTheirCheckMarks)
     EXPECT_TRUE(fixture.frame->action(Cmd::ReleaseStock)->isChecked());
     EXPECT_FALSE(fixture.frame->action(Cmd::ClampStock)->isChecked());
     EXPECT_FALSE(fixture.frame->isCommandEnabled(Cmd::HideTailstock));
+}
+
+TEST_F(ViewCommands, RunEntriesFollowTheRunWhicheverPaneIsActive)
+{
+    std::istringstream program("G00 X30 Z2\nG01 X20 Z-10 F0.2\nM02\n");
+    ReadProgramStream(fixture.doc, program);
+    view->Simulation().switches.chuckClamped = 1;
+    CMainFrame& frame = *fixture.frame;
+    frame.setActivePane(frame.pane(0, 1));
+    EXPECT_FALSE(frame.action(Cmd::FeedHold)->isEnabled());
+    EXPECT_TRUE(frame.routeCommand(Cmd::CycleStart));
+    EXPECT_FALSE(frame.action(Cmd::CycleStart)->isEnabled());
+    EXPECT_TRUE(frame.action(Cmd::FeedHold)->isEnabled());
+    frame.action(Cmd::Speed10)->trigger();
+    frame.action(Cmd::SingleBlock)->trigger();
+    EXPECT_EQ(view->Simulation().interp.speed, 10);
+    EXPECT_TRUE(frame.action(Cmd::Speed10)->isChecked());
+    EXPECT_FALSE(frame.action(Cmd::Speed1)->isChecked());
+    EXPECT_TRUE(frame.action(Cmd::SingleBlock)->isChecked());
+    // The view's own commands stay with the view.
+    EXPECT_FALSE(frame.action(Cmd::Rotate)->isEnabled());
 }
 
 TEST_F(ViewCommands, StartWithAnEmptyProgramAsksForOne)
