@@ -60,10 +60,11 @@ void StepThread(SStepContext& step, const MoveNode& node)
     const double length = std::fabs(node.z1 - node.z0);
     const double along = in.seg_started == 0 ? 0.0 : std::min(in.seg_s + kStep, length);
     const double z = node.z0 + (node.z1 >= node.z0 ? along : -along);
-    if (!HasRoom(step, z))
+    const double x = ThreadX(node, z);
+    if (!HasRoom(step, z) || Collides(step, node, x, z))
         return;
     in.seg_s = along;
-    in.cur_x = ThreadX(node, z), in.cur_z = z;
+    in.cur_x = x, in.cur_z = z;
     CutAt(step.work, FlankRadius(node, z), z);
     // The trace shows the pass's straight path, not the flanks.
     RecordAndShow(step, node, in.cur_x, z);
