@@ -51,7 +51,8 @@ void StepArc(SStepContext& step, const MoveNode& node)
     else
         CutAlongArc(step.work, node.arc, before, along);
     RecordAndShow(step, node, p.x, p.z);
-    Finish(step, along >= node.arc.Length());
+    const double length = node.arc.Length();
+    Finish(step, length > 0.0 ? along / length : 1.0, along >= length);
 }
 
 void StepThread(SStepContext& step, const MoveNode& node)
@@ -68,5 +69,5 @@ void StepThread(SStepContext& step, const MoveNode& node)
     CutAt(step.work, FlankRadius(node, z), z);
     // The trace shows the pass's straight path, not the flanks.
     RecordAndShow(step, node, in.cur_x, z);
-    Finish(step, along >= length);
+    Finish(step, length > 0.0 ? along / length : 1.0, along >= length);
 }

@@ -1,30 +1,10 @@
 #include "simulation/CycleTime.h"
 
-#include "common/NumberParsing.h"
-#include "program/VelmoraDoc.h"
+#include "program/Process.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-struct SFeed {
-    double f = 0.0;
-    bool perMinute = false;
-};
-
-// F and G98/G99 are modal: each statement changes what it names.
-void TakeFeed(SFeed& feed, const CProcess& statement)
-{
-    const std::string_view code = statement.Code();
-    if (const auto g = code.find('G'); g != std::string_view::npos) {
-        const int number = LeadingInt(code.substr(g + 1));
-        if (number == 98 || number == 99)
-            feed.perMinute = number == 98;
-    }
-    if (const std::string_view f = statement.Get(EWord::F); !f.empty())
-        feed.f = WordValue(f);
-}
 
 double PathLength(const MoveNode& node)
 {
@@ -35,33 +15,43 @@ double PathLength(const MoveNode& node)
     return std::hypot(node.x1 - node.x0, node.z1 - node.z0);
 }
 
+void SetRunSeconds(CInterpreterState& in, double seconds)
+{
+    in.total_seconds += seconds - in.run_seconds;
+    in.run_seconds = seconds;
+}
+
 } // namespace
 
-double CycleTimeSeconds(const CInterpreterState& in, const CVelmoraDoc& doc)
+void TakeFeed(SFeedState& feed, const CProcess& statement, ECode code)
 {
-    // The nodes follow the statements in order, so one walk of both finds
-    // the feed in force at each node without a table.
-    const auto& statements = doc.Statements();
-    std::size_t next = 0;
-    SFeed feed;
-    double minutes = 0.0, spindle = 0.0;
-    for (const MoveNode& node : in.nodes) {
-        while (next < statements.size()
-               && (next == 0 || statements[next - 1]->m_nLineNumber != node.line)) {
-            TakeFeed(feed, *statements[next]);
-            ++next;
-        }
-        if (node.kind == 'M' && (node.code == ECode::M03 || node.code == ECode::M04 || node.code == ECode::M05))
-            spindle = node.s;
-        if (node.kind != 'G' || node.impossible)
-            continue;
-        double rate = kRapidRate;
-        if (node.code == ECode::G32)
-            rate = node.f * spindle;
-        else if (node.code != ECode::G00)
-            rate = feed.perMinute ? feed.f : feed.f * spindle;
-        if (rate > 0.0)
-            minutes += PathLength(node) / rate;
+    if (code == ECode::G98 || code == ECode::G99)
+        feed.perMinute = code == ECode::G98;
+    if (const std::string_view f = statement.Get(EWord::F); !f.empty())
+        feed.f = WordValue(f);
+}
+
+double NodeSeconds(const MoveNode& node, const SFeedState& feed)
+{
+    if (node.kind != 'G' || node.impossible || node.warning != 0)
+        return 0.0;
+    double rate = kRapidRate;
+    if (node.code == ECode::G32)
+        rate = node.f * feed.spindle;
+    else if (node.code != ECode::G00)
+        rate = feed.perMinute ? feed.f : feed.f * feed.spindle;
+    return rate > 0.0 ? PathLength(node) / rate * 60.0 : 0.0;
+}
+
+void CountRunTime(CInterpreterState& in, double share, bool finished)
+{
+    const double seconds = in.Current().seconds;
+    if (!finished) {
+        SetRunSeconds(in, in.passed_seconds + seconds * share);
+        return;
     }
-    return minutes * 60.0;
+    // Summed node by node as the builder summed them, so a whole run comes
+    // to the cycle time exactly.
+    in.passed_seconds += seconds;
+    SetRunSeconds(in, in.passed_seconds);
 }

@@ -30,6 +30,7 @@ struct MoveNode {
     ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
     int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
+    double seconds = 0.0;  // machining time of the whole node on a real machine
 };
 
 // Stands for no node where an index into the list is expected.
@@ -68,6 +69,7 @@ struct CInterpreterState {
     double cycle_seconds = 0.0;
     double run_seconds = 0.0;
     double total_seconds = 0.0;
+    double passed_seconds = 0.0; // this run's nodes that are done
 
     bool HasCurrent() const { return cur < nodes.size(); }
     const MoveNode& Current() const { return nodes[cur]; }
