@@ -59,6 +59,7 @@ struct CInterpreterState {
     bool single_block = false;
     bool estop = false;        // E-STOP latched: nothing starts before a reset
     int speed = 1;             // steps per frame; each step stays 1 mm
+    bool fixed_fast_steps = false; // the fastest speed ignores the clock, so runs repeat exactly
     int override_pct = 100;    // the feed override dial, 0 to 150
     int override_credit = 0;   // hundredths of a step carried to the next frame
 
