@@ -135,10 +135,10 @@ void BM_CycleTime(benchmark::State& state)
     for (auto _ : state) {
         SFeedState feed;
         for (const auto& statement : program.doc.Statements())
-            TakeFeed(feed, *statement, ECode::None);
+            TakeFeed(feed, statement->Get(EWord::F), ECode::None);
         double seconds = 0.0;
         for (const MoveNode& node : sim->interp.nodes)
-            seconds += NodeSeconds(node, feed);
+            seconds += SecondsPerMm(node, feed) * NodeSeconds(node);
         benchmark::DoNotOptimize(seconds);
     }
 }

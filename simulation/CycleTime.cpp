@@ -2,17 +2,37 @@
 
 #include "program/Process.h"
 
-#include <cmath>
-
 namespace {
 
-double PathLength(const MoveNode& node)
+// The value of an F word. A plain decimal of up to 15 digits is the whole
+// number of its digits over a power of ten, both exact, so one correctly
+// rounded division gives what from_chars gives, at a fraction of the cost;
+// anything else is read as any word.
+double FeedValue(std::string_view word)
 {
-    if (node.code == ECode::G02 || node.code == ECode::G03)
-        return node.arc.Length();
-    if (node.code == ECode::G32)
-        return std::fabs(node.z1 - node.z0);
-    return std::hypot(node.x1 - node.x0, node.z1 - node.z0);
+    constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 1;
+    const bool negative = i < word.size() && word[i] == '-';
+    if (i < word.size() && (word[i] == '-' || word[i] == '+'))
+        ++i;
+    long long digits = 0;
+    int count = 0, decimals = -1;
+    for (; i < word.size() && count <= 15; ++i) {
+        const char c = word[i];
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return WordValue(word);
+        digits = digits * 10 + (c - '0');
+        ++count;
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    if (count == 0 || count > 15)
+        return WordValue(word);
+    const double value = static_cast<double>(digits) / kTens[decimals > 0 ? decimals : 0];
+    return negative ? -value : value;
 }
 
 void SetRunSeconds(CInterpreterState& in, double seconds)
@@ -23,29 +43,29 @@ void SetRunSeconds(CInterpreterState& in, double seconds)
 
 } // namespace
 
-void TakeFeed(SFeedState& feed, const CProcess& statement, ECode code)
+void ChangeFeed(SFeedState& feed, std::string_view fWord, bool perMinute)
 {
-    if (code == ECode::G98 || code == ECode::G99)
-        feed.perMinute = code == ECode::G98;
-    if (const std::string_view f = statement.Get(EWord::F); !f.empty())
-        feed.f = WordValue(f);
+    // Programs repeat one feed for many statements: read each once.
+    if (!fWord.empty() && fWord != feed.fWord) {
+        feed.f = FeedValue(fWord);
+        feed.fWord = fWord;
+    }
+    feed.perMinute = perMinute;
+    TakeSpindle(feed, feed.spindle);
 }
 
-double NodeSeconds(const MoveNode& node, const SFeedState& feed)
+void TakeSpindle(SFeedState& feed, double speed)
 {
-    if (node.kind != 'G' || node.impossible || node.warning != 0)
-        return 0.0;
-    double rate = kRapidRate;
-    if (node.code == ECode::G32)
-        rate = node.f * feed.spindle;
-    else if (node.code != ECode::G00)
-        rate = feed.perMinute ? feed.f : feed.f * feed.spindle;
-    return rate > 0.0 ? PathLength(node) / rate * 60.0 : 0.0;
+    feed.spindle = speed;
+    // Worked out once for all the moves at this feed: a division a node
+    // would show in a start.
+    const double rate = feed.perMinute ? feed.f : feed.f * feed.spindle;
+    feed.feedSecondsPerMm = rate > 0.0 ? 60.0 / rate : 0.0;
 }
 
 void CountRunTime(CInterpreterState& in, double share, bool finished)
 {
-    const double seconds = in.Current().seconds;
+    const double seconds = NodeSeconds(in.Current());
     if (!finished) {
         SetRunSeconds(in, in.passed_seconds + seconds * share);
         return;

@@ -30,7 +30,7 @@ struct MoveNode {
     ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
     int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
-    double seconds = 0.0;  // machining time of the whole node on a real machine
+    double seconds_per_mm = 0.0; // machining time along its path on a real machine
 };
 
 // Stands for no node where an index into the list is expected.

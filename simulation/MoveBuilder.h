@@ -41,7 +41,7 @@ struct SBuilder {
 
 MoveNode NewNode(char kind, int line);
 // Adds node to the list with its machining time.
-void PushNode(SBuilder& b, MoveNode node);
+void PushNode(SBuilder& b, const MoveNode& node);
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1);
 // A programmed move of a G00/G01/G02/G03/G32 statement, to its end point
 // moved by the builder's shift.

@@ -35,16 +35,17 @@ MoveNode NewNode(char kind, int line)
     return node;
 }
 
-void PushNode(SBuilder& b, MoveNode node)
+void PushNode(SBuilder& b, const MoveNode& node)
 {
-    node.seconds = NodeSeconds(node, b.feed);
-    if (node.kind == 'M' && (node.code == ECode::M03 || node.code == ECode::M04 || node.code == ECode::M05))
-        b.feed.spindle = node.s;
+    // Timed in place: a node is large, and a copy more shows in a start.
+    MoveNode& added = b.state.nodes.emplace_back(node);
+    added.seconds_per_mm = SecondsPerMm(added, b.feed);
+    if (added.kind == 'M' && (added.code == ECode::M03 || added.code == ECode::M04 || added.code == ECode::M05))
+        TakeSpindle(b.feed, added.s);
     // What follows the program's end never runs.
     if (!b.ended)
-        b.state.cycle_seconds += node.seconds;
-    b.ended = b.ended || (node.kind == 'M' && node.code == ECode::M02);
-    b.state.nodes.push_back(node);
+        b.state.cycle_seconds += NodeSeconds(added);
+    b.ended = b.ended || (added.kind == 'M' && added.code == ECode::M02);
 }
 
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
@@ -173,7 +174,7 @@ std::size_t TranslateStatement(SBuilder& b, std::size_t index)
     const CProcess& statement = *b.statements[index];
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
-        TakeFeed(b.feed, statement, ECode::None);
+        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
         // T0202: station 2, offset 2; the offset is not simulated. A word
         // of one or two digits (T2, T02) names the station alone.
         MoveNode node = NewNode('T', statement.m_nLineNumber);
@@ -187,12 +188,12 @@ std::size_t TranslateStatement(SBuilder& b, std::size_t index)
     text = statement.Code();
     if (RemoveAll(text, 'G')) {
         const ECode code = FindCode('G', LeadingInt(text)).code;
-        TakeFeed(b.feed, statement, code);
+        TakeFeed(b.feed, statement.Get(EWord::F), code);
         if (code == ECode::G70 || code == ECode::G71 || code == ECode::G73)
             return TranslateCycle(b, index, code);
         TranslateMotion(b, statement, code);
     } else {
-        TakeFeed(b.feed, statement, ECode::None);
+        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
         if (RemoveAll(text, 'M'))
             TranslateAuxiliary(b, statement, FindCode('M', LeadingInt(text)).code);
     }
