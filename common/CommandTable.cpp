@@ -53,7 +53,7 @@ const SMenuEntry kSimulate[] = {
     {},
     {"速度 ×1", Cmd::Speed1},          {"速度 ×2", Cmd::Speed2},
     {"速度 ×5", Cmd::Speed5},          {"速度 ×10", Cmd::Speed10},
-    {"速度 ×50", Cmd::Speed50},
+    {"速度 ×50", Cmd::Speed50},        {"速度 最快", Cmd::SpeedFastest},
 };
 const SMenuEntry kAccessories[] = {
     {"安装顶锥", Cmd::FitCentre}, {"移去顶锥", Cmd::RemoveCentre},
@@ -96,6 +96,7 @@ const int kRunToolBar[] = {
 
 const SSpeedChoice kSpeedChoices[] = {
     {Cmd::Speed1, 1}, {Cmd::Speed2, 2}, {Cmd::Speed5, 5}, {Cmd::Speed10, 10}, {Cmd::Speed50, 50},
+    {Cmd::SpeedFastest, kStepsAsFastAsDrawn},
 };
 
 const SAccelerator kAccelerators[] = {
@@ -123,6 +124,7 @@ const SPrompt kPrompts[] = {
     {Cmd::Speed1, "仿真速度：每帧走1步"},   {Cmd::Speed2, "仿真速度：每帧走2步"},
     {Cmd::Speed5, "仿真速度：每帧走5步"},   {Cmd::Speed10, "仿真速度：每帧走10步"},
     {Cmd::Speed50, "仿真速度：每帧走50步"},
+    {Cmd::SpeedFastest, "仿真速度：机器画得多快就走多快"},
     {Cmd::DiameterMode, "程序中的X和U按直径读，不选时按半径读"},
 };
 
@@ -136,7 +138,7 @@ std::span<const int> ToolBar() { return kToolBar; }
 std::span<const int> RunToolBar() { return kRunToolBar; }
 std::span<const SSpeedChoice> SpeedChoices() { return kSpeedChoices; }
 
-bool IsRunCommand(int id) { return id >= Cmd::CycleStart && id <= Cmd::Speed50; }
+bool IsRunCommand(int id) { return id >= Cmd::CycleStart && id <= Cmd::SpeedFastest; }
 std::span<const SAccelerator> Accelerators() { return kAccelerators; }
 
 std::string_view Prompt(int id)

@@ -19,6 +19,7 @@ enum : int {
     CycleStart = 32820, FeedHold = 32821, SingleBlock = 32822, EmergencyStop = 32823,
     ResetRun = 32824, NextSpeed = 32825,
     Speed1 = 32826, Speed2 = 32827, Speed5 = 32828, Speed10 = 32829, Speed50 = 32830,
+    SpeedFastest = 32831,
     DiameterMode = 32840,
     FileNew = 57600, FileOpen = 57601, FileSave = 57603, FileSaveAs = 57604,
     PrintSetup = 57606, Print = 57607, PrintPreview = 57609,
@@ -56,6 +57,8 @@ struct SSpeedChoice {
     int id;
     int stepsPerFrame;
 };
+// The choice "as fast as the machine draws": the run's own fastest speed.
+inline constexpr int kStepsAsFastAsDrawn = 10000;
 
 namespace Commands {
 constexpr std::string_view kIdlePrompt = "就绪";

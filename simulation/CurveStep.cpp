@@ -51,7 +51,8 @@ void StepArc(SStepContext& step, const MoveNode& node)
     else
         CutAlongArc(step.work, node.arc, before, along);
     RecordAndShow(step, node, p.x, p.z);
-    Finish(step, along >= node.arc.Length());
+    const double length = node.arc.Length();
+    Finish(step, length > 0.0 ? along / length : 1.0, along >= length);
 }
 
 void StepThread(SStepContext& step, const MoveNode& node)
@@ -60,12 +61,13 @@ void StepThread(SStepContext& step, const MoveNode& node)
     const double length = std::fabs(node.z1 - node.z0);
     const double along = in.seg_started == 0 ? 0.0 : std::min(in.seg_s + kStep, length);
     const double z = node.z0 + (node.z1 >= node.z0 ? along : -along);
-    if (!HasRoom(step, z))
+    const double x = ThreadX(node, z);
+    if (!HasRoom(step, z) || Collides(step, node, x, z))
         return;
     in.seg_s = along;
-    in.cur_x = ThreadX(node, z), in.cur_z = z;
+    in.cur_x = x, in.cur_z = z;
     CutAt(step.work, FlankRadius(node, z), z);
     // The trace shows the pass's straight path, not the flanks.
     RecordAndShow(step, node, in.cur_x, z);
-    Finish(step, along >= length);
+    Finish(step, length > 0.0 ? along / length : 1.0, along >= length);
 }

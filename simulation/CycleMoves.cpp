@@ -70,7 +70,7 @@ void AppendWarning(SBuilder& b, int line, int kind)
 {
     MoveNode node = NewNode('G', line);
     node.warning = kind;
-    b.state.nodes.push_back(node);
+    PushNode(b, node);
 }
 
 // The contour as the roughing passes see it: the end of its first statement,
@@ -129,6 +129,9 @@ void ReplayContour(SBuilder& b, SRange range, SArcPoint shift)
     b.shift = shift;
     for (std::size_t n = range.first; n <= range.second; ++n) {
         const ECode code = MotionCode(*b.statements[n]);
+        // Roughing keeps its own F; the finish runs at the contour's.
+        if (b.cycle == ECode::G70)
+            TakeFeed(b.feed, b.statements[n]->Get(EWord::F), code);
         if (code != ECode::None)
             TranslateMotion(b, *b.statements[n], code);
     }

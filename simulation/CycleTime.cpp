@@ -1,67 +1,77 @@
 #include "simulation/CycleTime.h"
 
-#include "common/NumberParsing.h"
-#include "program/VelmoraDoc.h"
-
-#include <algorithm>
-#include <cmath>
+#include "program/Process.h"
 
 namespace {
 
-struct SFeed {
-    double f = 0.0;
-    bool perMinute = false;
-};
-
-// F and G98/G99 are modal: each statement changes what it names.
-void TakeFeed(SFeed& feed, const CProcess& statement)
+// The value of an F word. A plain decimal of up to 15 digits is the whole
+// number of its digits over a power of ten, both exact, so one correctly
+// rounded division gives what from_chars gives, at a fraction of the cost;
+// anything else is read as any word.
+double FeedValue(std::string_view word)
 {
-    const std::string_view code = statement.Code();
-    if (const auto g = code.find('G'); g != std::string_view::npos) {
-        const int number = LeadingInt(code.substr(g + 1));
-        if (number == 98 || number == 99)
-            feed.perMinute = number == 98;
+    constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 1;
+    const bool negative = i < word.size() && word[i] == '-';
+    if (i < word.size() && (word[i] == '-' || word[i] == '+'))
+        ++i;
+    long long digits = 0;
+    int count = 0, decimals = -1;
+    for (; i < word.size() && count <= 15; ++i) {
+        const char c = word[i];
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return WordValue(word);
+        digits = digits * 10 + (c - '0');
+        ++count;
+        decimals += decimals >= 0 ? 1 : 0;
     }
-    if (const std::string_view f = statement.Get(EWord::F); !f.empty())
-        feed.f = WordValue(f);
+    if (count == 0 || count > 15)
+        return WordValue(word);
+    const double value = static_cast<double>(digits) / kTens[decimals > 0 ? decimals : 0];
+    return negative ? -value : value;
 }
 
-double PathLength(const MoveNode& node)
+void SetRunSeconds(CInterpreterState& in, double seconds)
 {
-    if (node.code == ECode::G02 || node.code == ECode::G03)
-        return node.arc.Length();
-    if (node.code == ECode::G32)
-        return std::fabs(node.z1 - node.z0);
-    return std::hypot(node.x1 - node.x0, node.z1 - node.z0);
+    in.total_seconds += seconds - in.run_seconds;
+    in.run_seconds = seconds;
 }
 
 } // namespace
 
-double CycleTimeSeconds(const CInterpreterState& in, const CVelmoraDoc& doc)
+void ChangeFeed(SFeedState& feed, std::string_view fWord, bool perMinute)
 {
-    // The nodes follow the statements in order, so one walk of both finds
-    // the feed in force at each node without a table.
-    const auto& statements = doc.Statements();
-    std::size_t next = 0;
-    SFeed feed;
-    double minutes = 0.0, spindle = 0.0;
-    for (const MoveNode& node : in.nodes) {
-        while (next < statements.size()
-               && (next == 0 || statements[next - 1]->m_nLineNumber != node.line)) {
-            TakeFeed(feed, *statements[next]);
-            ++next;
-        }
-        if (node.kind == 'M' && (node.code == ECode::M03 || node.code == ECode::M04 || node.code == ECode::M05))
-            spindle = node.s;
-        if (node.kind != 'G' || node.impossible)
-            continue;
-        double rate = kRapidRate;
-        if (node.code == ECode::G32)
-            rate = node.f * spindle;
-        else if (node.code != ECode::G00)
-            rate = feed.perMinute ? feed.f : feed.f * spindle;
-        if (rate > 0.0)
-            minutes += PathLength(node) / rate;
+    // Programs repeat one feed for many statements: read each once.
+    if (!fWord.empty() && fWord != feed.fWord) {
+        feed.f = FeedValue(fWord);
+        feed.fWord = fWord;
     }
-    return minutes * 60.0;
+    feed.perMinute = perMinute;
+    TakeSpindle(feed, feed.spindle);
+}
+
+void TakeSpindle(SFeedState& feed, double speed)
+{
+    feed.spindle = speed;
+    // Worked out once for all the moves at this feed: a division a node
+    // would show in a start.
+    const double rate = feed.perMinute ? feed.f : feed.f * feed.spindle;
+    feed.feedSecondsPerMm = rate > 0.0 ? 60.0 / rate : 0.0;
+}
+
+void CountRunTime(CInterpreterState& in, double share, bool finished)
+{
+    const double seconds = NodeSeconds(in.Current());
+    if (!finished) {
+        SetRunSeconds(in, in.passed_seconds + seconds * share);
+        return;
+    }
+    // Summed node by node as the builder summed them, so a whole run comes
+    // to the cycle time exactly.
+    in.passed_seconds += seconds;
+    SetRunSeconds(in, in.passed_seconds);
 }

@@ -2,12 +2,72 @@
 // The machining time a program would take on a real machine, from its
 // statements rather than from how fast the picture runs: feeds at F mm/rev
 // times S rev/min (F mm/min after G98), rapids at a stated rate, auxiliary
-// functions and tool changes taking no time.
+// functions and tool changes taking no time. The list builder gives every
+// node its seconds as it goes; the steps count them off.
 #include "simulation/Interpreter.h"
+
+#include <cmath>
+#include <string_view>
 
 // The rapid traverse rate the time assumes, mm/min.
 inline constexpr double kRapidRate = 4000.0;
 
-// Seconds for the motion records built from doc; a feed move with no feed
-// or no spindle speed adds nothing.
-double CycleTimeSeconds(const CInterpreterState& in, const CVelmoraDoc& doc);
+// What the time of a feed move depends on, modal as on a control: F and
+// G98/G99 as the statements set them, S as the last M03/M04/M05 set it.
+struct SFeedState {
+    double f = 0.0;
+    bool perMinute = false;
+    double spindle = 0.0;
+    std::string_view fWord;       // the F word f was read from
+    double feedSecondsPerMm = 0.0; // of a feed move at these, 0 without a rate
+};
+
+// A change of F or of G98/G99; the words that keep them leave them alone.
+void ChangeFeed(SFeedState& feed, std::string_view fWord, bool perMinute);
+// The speed M03, M04 or M05 sets.
+void TakeSpindle(SFeedState& feed, double speed);
+
+// The feed words of a statement whose G code is code (None without one).
+// Inline, as what every statement of a start pays: most change nothing.
+inline void TakeFeed(SFeedState& feed, std::string_view fWord, ECode code)
+{
+    const bool perMinute = code == ECode::G98 || (code != ECode::G99 && feed.perMinute);
+    if ((!fWord.empty() && fWord != feed.fWord) || perMinute != feed.perMinute)
+        ChangeFeed(feed, fWord, perMinute);
+}
+
+// Seconds a millimetre of a 'G' node takes at this feed; a feed move with
+// no feed or no spindle speed takes none, as does anything that does not
+// move.
+inline double SecondsPerMm(const MoveNode& node, const SFeedState& feed)
+{
+    if (node.kind != 'G' || node.impossible || node.warning != 0)
+        return 0.0;
+    if (node.code == ECode::G00)
+        return 60.0 / kRapidRate;
+    if (node.code != ECode::G32)
+        return feed.feedSecondsPerMm;
+    const double rate = node.f * feed.spindle;
+    return rate > 0.0 ? 60.0 / rate : 0.0;
+}
+
+inline double PathLength(const MoveNode& node)
+{
+    if (node.code == ECode::G02 || node.code == ECode::G03)
+        return node.arc.Length();
+    if (node.code == ECode::G32)
+        return std::fabs(node.z1 - node.z0);
+    const double dx = node.x1 - node.x0, dz = node.z1 - node.z0;
+    return std::sqrt(dx * dx + dz * dz);
+}
+
+// The seconds of the whole node.
+inline double NodeSeconds(const MoveNode& node)
+{
+    return node.seconds_per_mm == 0.0 ? 0.0 : PathLength(node) * node.seconds_per_mm;
+}
+
+// The tool share (0 to 1) of the way along the current node, or past its
+// end: the run's time grows by that share of the node's seconds, and every
+// run's with it.
+void CountRunTime(CInterpreterState& in, double share, bool finished);

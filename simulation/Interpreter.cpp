@@ -20,6 +20,7 @@ void StartSimulation(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput
     in.held = false;
     in.stopped = false;
     ++in.run;
+    in.run_seconds = in.passed_seconds = 0.0;
     ResetWorkpiece(sim.workpiece, sim.switches.stockOuterDiameter, sim.switches.stockLength);
     if (sim.switches.chuckClamped == 0) {
         in.stopped = true;

@@ -30,6 +30,7 @@ struct MoveNode {
     ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
     int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
+    double seconds_per_mm = 0.0; // machining time along its path on a real machine
 };
 
 // Stands for no node where an index into the list is expected.
@@ -58,6 +59,7 @@ struct CInterpreterState {
     bool single_block = false;
     bool estop = false;        // E-STOP latched: nothing starts before a reset
     int speed = 1;             // steps per frame; each step stays 1 mm
+    bool fixed_fast_steps = false; // the fastest speed ignores the clock, so runs repeat exactly
     int override_pct = 100;    // the feed override dial, 0 to 150
     int override_credit = 0;   // hundredths of a step carried to the next frame
 
@@ -68,6 +70,7 @@ struct CInterpreterState {
     double cycle_seconds = 0.0;
     double run_seconds = 0.0;
     double total_seconds = 0.0;
+    double passed_seconds = 0.0; // this run's nodes that are done
 
     bool HasCurrent() const { return cur < nodes.size(); }
     const MoveNode& Current() const { return nodes[cur]; }

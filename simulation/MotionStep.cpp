@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "simulation/StepContext.h"
 #include "simulation/Collisions.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Warnings.h"
 
 #include <cmath>
@@ -79,10 +80,11 @@ void RecordAndShow(SStepContext& step, const MoveNode& node, double x, double z)
     ShowTracePoint(step);
 }
 
-void Finish(SStepContext& step, bool finished)
+void Finish(SStepContext& step, double share, bool finished)
 {
     step.in.seg_started = 1;
     ++step.work.nn;
+    CountRunTime(step.in, share, finished);
     if (finished) {
         step.in.Advance();
         step.in.seg_started = 0;
@@ -102,13 +104,14 @@ void StepLine(SStepContext& step, const MoveNode& node)
     in.cur_x = x;
     CutAt(step.work, in.cur_x, in.cur_z);
     RecordAndShow(step, node, in.cur_x, in.cur_z);
+    const double share = in.seg_z0 == in.seg_z1 ? 1.0 : (in.cur_z - in.seg_z0) / (in.seg_z1 - in.seg_z0);
     if (in.seg_z1 <= in.seg_z0)
         in.cur_z -= 1.0;
     else
         in.cur_z += 1.0;
     const bool finished = (in.cur_z <= in.seg_z0 && in.cur_z < in.seg_z1) ||
                           (in.cur_z >= in.seg_z0 && in.cur_z > in.seg_z1);
-    Finish(step, finished);
+    Finish(step, share, finished);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // What the list builder and the canned cycles share while they translate
 // statements into motion records.
 #include "program/VelmoraDoc.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
 
 #include <optional>
@@ -29,12 +30,18 @@ struct SBuilder {
     double patternX = 0.0, patternZ = 0.0, patternPasses = 1.0;
     // The contour of the last roughing cycle, which a bare G70 finishes.
     std::optional<std::pair<std::size_t, std::size_t>> lastContour;
+    // The feed and spindle speed in force, for each node's machining time,
+    // and whether M02 has ended the time the program takes.
+    SFeedState feed;
+    bool ended = false;
     // The number P and Q give each statement: its N word when the program
     // has them, else its statement number. Filled at the first cycle.
     std::vector<int> numbers;
 };
 
 MoveNode NewNode(char kind, int line);
+// Adds node to the list with its machining time.
+void PushNode(SBuilder& b, const MoveNode& node);
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1);
 // A programmed move of a G00/G01/G02/G03/G32 statement, to its end point
 // moved by the builder's shift.

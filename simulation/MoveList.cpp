@@ -35,6 +35,19 @@ MoveNode NewNode(char kind, int line)
     return node;
 }
 
+void PushNode(SBuilder& b, const MoveNode& node)
+{
+    // Timed in place: a node is large, and a copy more shows in a start.
+    MoveNode& added = b.state.nodes.emplace_back(node);
+    added.seconds_per_mm = SecondsPerMm(added, b.feed);
+    if (added.kind == 'M' && (added.code == ECode::M03 || added.code == ECode::M04 || added.code == ECode::M05))
+        TakeSpindle(b.feed, added.s);
+    // What follows the program's end never runs.
+    if (!b.ended)
+        b.state.cycle_seconds += NodeSeconds(added);
+    b.ended = b.ended || (added.kind == 'M' && added.code == ECode::M02);
+}
+
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
 {
     MoveNode node = NewNode('G', line);
@@ -42,7 +55,7 @@ void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
     node.cycle = b.cycle;
     node.x0 = b.at.x, node.z0 = b.at.z, node.x1 = x1, node.z1 = z1;
     node.slope = (node.x0 - x1) / (node.z0 - z1);
-    b.state.nodes.push_back(node);
+    PushNode(b, node);
     b.at = {x1, z1};
 }
 
@@ -71,7 +84,7 @@ void AppendArc(SBuilder& b, const CProcess& statement, ECode code)
     } else {
         node.impossible = true;
     }
-    b.state.nodes.push_back(node);
+    PushNode(b, node);
     b.at = to;
 }
 
@@ -84,7 +97,7 @@ void AppendThread(SBuilder& b, const CProcess& statement)
     const SArcPoint to = EndOf(b, statement);
     node.x1 = to.x, node.z1 = to.z;
     node.f = Value(statement, EWord::F);
-    b.state.nodes.push_back(node);
+    PushNode(b, node);
     b.at = {node.x1, node.z1};
 }
 
@@ -136,7 +149,7 @@ void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
 
 namespace {
 
-void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECode code)
+void TranslateAuxiliary(SBuilder& b, const CProcess& statement, ECode code)
 {
     MoveNode node = NewNode('M', statement.m_nLineNumber);
     // M30 is the program end of every control.
@@ -151,7 +164,7 @@ void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECo
     case ECode::M09: break;
     default: return; // an auxiliary function the machine does not have
     }
-    state.nodes.push_back(node);
+    PushNode(b, node);
 }
 
 // Returns the index of the statement to translate next: a roughing cycle
@@ -159,15 +172,15 @@ void TranslateAuxiliary(CInterpreterState& state, const CProcess& statement, ECo
 std::size_t TranslateStatement(SBuilder& b, std::size_t index)
 {
     const CProcess& statement = *b.statements[index];
-    CInterpreterState& state = b.state;
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
+        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
         // T0202: station 2, offset 2; the offset is not simulated. A word
         // of one or two digits (T2, T02) names the station alone.
         MoveNode node = NewNode('T', statement.m_nLineNumber);
         const std::size_t digits = text.find_first_not_of("0123456789");
         node.tool = LeadingInt(text) / (std::min(digits, text.size()) <= 2 ? 1 : 100);
-        state.nodes.push_back(node);
+        PushNode(b, node);
         return index + 1;
     }
     // Every G (or M) counts wherever it stands, so a code text the editor
@@ -175,11 +188,14 @@ std::size_t TranslateStatement(SBuilder& b, std::size_t index)
     text = statement.Code();
     if (RemoveAll(text, 'G')) {
         const ECode code = FindCode('G', LeadingInt(text)).code;
+        TakeFeed(b.feed, statement.Get(EWord::F), code);
         if (code == ECode::G70 || code == ECode::G71 || code == ECode::G73)
             return TranslateCycle(b, index, code);
         TranslateMotion(b, statement, code);
-    } else if (RemoveAll(text, 'M')) {
-        TranslateAuxiliary(state, statement, FindCode('M', LeadingInt(text)).code);
+    } else {
+        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
+        if (RemoveAll(text, 'M'))
+            TranslateAuxiliary(b, statement, FindCode('M', LeadingInt(text)).code);
     }
     return index + 1;
 }
@@ -192,6 +208,7 @@ void ClearMoveList(CInterpreterState& state)
     // A node of the old list must not be taken for one of the new.
     state.cur = kNoNode;
     state.started = kNoNode;
+    state.cycle_seconds = 0.0;
 }
 
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z, bool diameter)

@@ -6,6 +6,7 @@
 #include "simulation/Warnings.h"
 
 #include <algorithm>
+#include <chrono>
 #include <iterator>
 
 ERunState RunState(const CInterpreterState& in)
@@ -89,7 +90,7 @@ void ResetRun(CInterpreterState& in)
 }
 
 namespace {
-constexpr int kSpeeds[] = {1, 2, 5, 10, 50};
+constexpr int kSpeeds[] = {1, 2, 5, 10, 50, kSpeedAsFastAsDrawn};
 }
 
 void NextSpeed(CInterpreterState& in)
@@ -146,12 +147,32 @@ int StepsThisFrame(CInterpreterState& in)
     return steps;
 }
 
+// Ends the fastest speed's frame once its budget is spent; the clock is
+// read every few steps only, as a step takes far less than a reading.
+class CFrameBudget {
+public:
+    explicit CFrameBudget(const CInterpreterState& in)
+        : m_timed(in.speed == kSpeedAsFastAsDrawn && !in.fixed_fast_steps)
+    {
+        if (m_timed)
+            m_end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                       std::chrono::duration<double, std::milli>(kFrameBudgetMs));
+    }
+    bool Spent(int stepsLeft) const { return m_timed && stepsLeft % 16 == 0 && Clock::now() >= m_end; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    bool m_timed;
+    Clock::time_point m_end{};
+};
+
 } // namespace
 
 void RunFrameSteps(CSimulation& sim, CPanelState& panel, CSimulationOutput& out)
 {
     CInterpreterState& in = sim.interp;
-    for (int n = StepsThisFrame(in); n > 0 && RunState(in) == ERunState::Running; --n) {
+    const CFrameBudget budget(in);
+    for (int n = StepsThisFrame(in); n > 0 && RunState(in) == ERunState::Running && !budget.Spent(n); --n) {
         const int line = in.Current().line;
         StepSimulation(sim, panel, out);
         if (!in.single_block || !in.HasCurrent() || in.Current().line == line)

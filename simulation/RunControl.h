@@ -28,9 +28,19 @@ void CycleStart(CSimulation& sim, const CVelmoraDoc& doc, CSimulationOutput& out
 void EmergencyStop(CMachine& machine, CSimulationOutput& out);
 // Ends a paused or stopped run and clears E-STOP.
 void ResetRun(CInterpreterState& in);
-// Steps per frame: 1, 2, 5, 10 or 50; any other choice is refused.
+// The last speed of the choice: as fast as the machine draws. A frame then
+// steps until its time budget is spent, at most this many steps (fewer as
+// the dial turns down, as at any speed); a run that must repeat exactly
+// (fixed_fast_steps) takes the whole count every frame.
+inline constexpr int kSpeedAsFastAsDrawn = 10000;
+// The time a frame at that speed may spend stepping, leaving the rest of a
+// 20 ms frame to the drawing.
+inline constexpr double kFrameBudgetMs = 15.0;
+
+// Steps per frame: 1, 2, 5, 10, 50 or kSpeedAsFastAsDrawn; any other
+// choice is refused.
 bool SetSpeed(CInterpreterState& in, int stepsPerFrame);
-// The next speed of the choice, back to 1 after 50.
+// The next speed of the choice, back to 1 after the fastest.
 void NextSpeed(CInterpreterState& in);
 // The dial, held to 0..150 %.
 void SetFeedOverride(CInterpreterState& in, int percent);
@@ -40,6 +50,7 @@ void SetFeedOverride(CInterpreterState& in, int percent);
 void CheckRunInterlocks(CSimulation& sim, const CPanelState& panel, CSimulationOutput& out);
 
 // The frame's steps: the speed choice scaled by the dial, fractions carried
-// to the next frame; none while held. Under single block the run pauses
+// to the next frame; none while held; at the fastest speed no more than
+// the frame's time budget allows. Under single block the run pauses
 // when a statement is done, and the editor is shown the one that waits.
 void RunFrameSteps(CSimulation& sim, CPanelState& panel, CSimulationOutput& out);

@@ -30,6 +30,8 @@ bool RunCommandAvailable(int id, const CInterpreterState& in)
 }
 
 // The steps per frame a speed command picks; 0 for another command.
+static_assert(kStepsAsFastAsDrawn == kSpeedAsFastAsDrawn, "the menu's fastest speed is the run's");
+
 int SpeedOf(int id)
 {
     for (const SSpeedChoice& choice : Commands::SpeedChoices())

@@ -22,10 +22,11 @@ void StepThread(SStepContext& step, const MoveNode& node);
 // What every move's frame does: stops the run instead of writing past the
 // trace or the profile; records the point, reports the statement when the
 // node begins and shows the position; counts the point and goes on to the
-// next node once this one is finished.
+// next node once this one is finished, counting the machining time of the
+// share of the node's path behind the tool.
 bool HasRoom(SStepContext& step, double cutZ);
 void RecordAndShow(SStepContext& step, const MoveNode& node, double x, double z);
-void Finish(SStepContext& step, bool finished);
+void Finish(SStepContext& step, double share, bool finished);
 
 // Ends the run where it stands with a warning: the results stay shown.
 void StopRun(SStepContext& step, int warningKind);

@@ -20,6 +20,9 @@ std::string_view WarningText(int kind)
     case kWarnEmergencyStop: return "警告:急停已按下，请先复位!";
     case kWarnChuckOpened: return "警告:加工中松开卡盘，仿真停止!";
     case kWarnToolHitsCentre: return "警告:刀具与顶尖碰撞，仿真停止!";
+    case kWarnRapidIntoWork: return "警告:快速移动撞上工件，仿真停止!";
+    case kWarnCutSpindleStopped: return "警告:主轴未转动不能切削，仿真停止!";
+    case kWarnToolHitsChuck: return "警告:刀具与卡盘碰撞，仿真停止!";
     default: return {};
     }
 }

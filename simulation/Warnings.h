@@ -22,6 +22,9 @@ enum EWarning {
     kWarnEmergencyStop = 15,   // E-STOP pressed, or a start before the reset after it
     kWarnChuckOpened = 16,     // the chuck opened while the program runs
     kWarnToolHitsCentre = 17,  // the tool would reach the tailstock centre
+    kWarnRapidIntoWork = 18,   // a G00 would pass through the material
+    kWarnCutSpindleStopped = 19, // a feed move would cut with the spindle standing
+    kWarnToolHitsChuck = 20,   // the tool would reach the chuck jaws
 };
 
 // The warning of a cycle that cannot be machined, naming its line.

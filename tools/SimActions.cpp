@@ -79,8 +79,10 @@ std::string TakeArgs(SAction& action, const std::vector<std::string>& args)
         return IntIn(args[0], 1, 3, action.value) ? std::string() : "remove takes a station, 1 to 3";
     case EAction::Speed: {
         CInterpreterState probe;
-        if (!IntIn(args[0], 1, 50, action.value) || !SetSpeed(probe, action.value))
-            return "speed takes 1, 2, 5, 10 or 50";
+        if (args[0] == "max")
+            action.value = kSpeedAsFastAsDrawn;
+        else if (!IntIn(args[0], 1, 50, action.value) || !SetSpeed(probe, action.value))
+            return "speed takes 1, 2, 5, 10, 50 or max";
         return {};
     }
     case EAction::Override:

@@ -3,7 +3,6 @@
 #include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/StreamPrompter.h"
-#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
 #include "simulation/RunControl.h"
 #include "common/NumberText.h"
@@ -43,7 +42,8 @@ const char* const kUsage =
     "                      start): start, hold, resume, single-block on|off, estop,\n"
     "                      reset, unclamp, clamp, stock DIAMETER LENGTH [BORE],\n"
     "                      mount STATION TOOL, remove STATION, jog, ref, speed K\n"
-    "                      (1 2 5 10 50 steps a frame), override PERCENT (0-150);\n"
+    "                      (1 2 5 10 50 steps a frame, or max: 10000 a frame),\n"
+    "                      override PERCENT (0-150);\n"
     "                      prints a state line (running, held, stopped, ended)\n"
     "                      on every change of the run's state\n"
     "  --cycle-time        print the machining time a real machine would take,\n"
@@ -309,11 +309,13 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     auto machine = std::make_unique<CMachine>();
     SetUpMachine(*machine, options.stock);
     SetDiameterProgramming(*machine, options.diameter);
+    // The same run must print the same lines on any machine.
+    machine->sim.interp.fixed_fast_steps = true;
     const CSimulation& sim = machine->sim;
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);
     if (options.cycleTime)
-        std::fprintf(out, "time\t%s\n", FixedText(CycleTimeSeconds(sim.interp, doc), 1).c_str());
+        std::fprintf(out, "time\t%s\n", FixedText(sim.interp.cycle_seconds, 1).c_str());
     const long long frames = options.actions.empty()
                                  ? RunFrames(*machine, printer, options.maxFrames)
                                  : RunScript(*machine, doc, script, printer, out, options.maxFrames);

@@ -70,7 +70,7 @@ TEST(CommandTable, MainMenuHasEveryPopupAndEntry)
             else
                 EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
         }
-    EXPECT_EQ(entries, 75u);
+    EXPECT_EQ(entries, 76u);
     EXPECT_EQ(separators, 16u);
     EXPECT_EQ(menu[4].entries[13].text, "视图切换(&C)");
     EXPECT_EQ(menu[4].entries[13].id, 32786);

@@ -21,6 +21,7 @@ TEST(MachiningRender, CutSlicesShowYellowAndTheRestGrey)
     COffscreenHost host(*m.sim, 640, 480);
     if (!host.IsValid())
         GTEST_SKIP() << "no OpenGL context here";
+    m.SpindleOn();
     SProgram program("G00 X30 Z2\nG00 X15 Z2\nG01 X15 Z-60 F0.2\nG00 X30 Z-60\nM02\n");
     StartSimulation(*m.sim, program.doc, out);
     for (int frame = 0; frame < 1000 && m.sim->interp.HasCurrent(); ++frame)

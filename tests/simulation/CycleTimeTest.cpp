@@ -1,6 +1,7 @@
 // The machining time a program would take, from its statements.
 #include "SimulationTestSupport.h"
 #include "simulation/CycleTime.h"
+#include "simulation/RunControl.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ namespace {
 double Seconds(const std::string& program)
 {
     SMachine m;
-    m.sim->switches.chuckClamped = 1;
     m.StartFrom(20, 0, program);
-    return CycleTimeSeconds(m.sim->interp, m.program->doc);
+    return m.sim->interp.cycle_seconds;
 }
 
 TEST(CycleTime, FeedPerRevolutionRunsAtFeedTimesSpindleSpeed)
@@ -35,3 +35,35 @@ TEST(CycleTime, AFeedMoveWithTheSpindleStoppedAddsNothing)
 }
 
 } // namespace
+
+// The time a run has taken grows with the distance moved along each node.
+TEST(RunTime, GrowsWithTheShareOfTheMoveMade)
+{
+    SMachine m;
+    m.SpindleOn();
+    m.StartFrom(18, 0, "M03 S500\nG01 X18 Z-50 F0.2\nM02\n");
+    m.Run(1 + 26); // the M03, then Z0 to Z-25
+    EXPECT_DOUBLE_EQ(m.sim->interp.run_seconds, 15.0);
+}
+
+TEST(RunTime, AFinishedRunHasTakenTheCycleTimeAtAnySpeedAndEveryRunCounts)
+{
+    const std::string program = "M03 S500\nG00 X20 Z2\nG01 X18 Z-50 F0.2\nG02 X20 Z-60 R10\n"
+                                "G32 X19 Z-80 F2\nG00 X30 Z-80\nG00 X30 Z2\nM02\n";
+    for (int speed : {1, 2, 50}) {
+        SMachine m;
+        m.Start(program);
+        SetSpeed(m.sim->interp, speed);
+        for (int run = 1; run <= 2; ++run) {
+            if (run == 2)
+                m.Start(program);
+            while (m.sim->interp.HasCurrent())
+                RunFrameSteps(*m.sim, m.panel, m.out);
+            const CInterpreterState& in = m.sim->interp;
+            ASSERT_TRUE(m.out.warnings.empty());
+            EXPECT_GT(in.cycle_seconds, 0.0);
+            EXPECT_EQ(in.run_seconds, in.cycle_seconds) << speed;
+            EXPECT_NEAR(in.total_seconds, run * in.cycle_seconds, 1e-9) << speed;
+        }
+    }
+}

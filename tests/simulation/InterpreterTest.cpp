@@ -46,6 +46,7 @@ TEST(StartCommand, RunsFromTheFirstStatementWithTheToolAtItsHome)
 TEST(StartCommand, AStoppedRunDoesNotCarryIntoTheNext)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(30, 2, "G01 X18 Z-20 F0.2\nG32 X18 Z-40 F2\n");
     for (int n = 0; n < 26; ++n)
         StepSimulation(*m.sim, m.panel, m.out);

@@ -16,6 +16,7 @@ using Doubles = std::vector<double>;
 TEST(LineStep, TenMillimetresTakeElevenStepsAndCutElevenSlices)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(15, 0, "G01 X15 Z-10 F0.2\n");
     m.Run();
     EXPECT_EQ(m.TraceZ(), (Doubles{0, -1, -2, -3, -4, -5, -6, -7, -8, -9, -10}));
@@ -27,6 +28,7 @@ TEST(LineStep, TenMillimetresTakeElevenStepsAndCutElevenSlices)
 TEST(LineStep, PureXMoveTakesOneStepAndJumps)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(10, -5, "G01 X5 Z-5 F0.2\n");
     m.Run();
     EXPECT_EQ(m.TraceX(), (Doubles{5}));
@@ -36,6 +38,7 @@ TEST(LineStep, PureXMoveTakesOneStepAndJumps)
 TEST(LineStep, TaperFollowsTheSlopeAndALaterPassNeverRaisesTheRadius)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(20, 0, "G01 X10 Z-4 F0.2\nG01 X18 Z-4 F0.2\nG01 X18 Z0 F0.2\n");
     m.Run();
     EXPECT_EQ(m.TraceX(), (Doubles{20, 17.5, 15, 12.5, 10, 18, 18, 18, 18, 18, 18}));
@@ -47,6 +50,7 @@ TEST(LineStep, TaperFollowsTheSlopeAndALaterPassNeverRaisesTheRadius)
 TEST(LineStep, InFrontOfTheFaceTheToolCutsNothing)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(30, 2, "G00 X10 Z2\nG01 X5 Z1 F0.2\nG00 X30 Z-0.6\nG01 X12 Z-0.6 F0.2\n");
     m.Run();
     EXPECT_DOUBLE_EQ(m.sim->workpiece.profile_r[1], 20.0);
@@ -57,6 +61,7 @@ TEST(LineStep, InFrontOfTheFaceTheToolCutsNothing)
 TEST(LineStep, StatusShowsTheEndPointOnceAndThePanelEveryPoint)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(30, 2, "G01 X-1.5 Z-2 F0.2\n");
     m.Run();
     EXPECT_EQ(m.out.events, (std::vector<std::string>{"status G01 X-1.500 Z-2.000  "}));
@@ -90,6 +95,7 @@ TEST(LineStep, InDiameterModeTheToolGoesToHalfXAndTheDisplayShowsTheDiameter)
 Doubles ArcProfile(const std::string& arc)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(0, 0, arc + "\n");
     m.Run();
     EXPECT_TRUE(m.out.warnings.empty()) << arc;
@@ -121,6 +127,7 @@ TEST(ArcStep, ANegativeRadiusTakesTheLongerWayAndCutsThroughTheAxis)
     SMachine m;
     // Three quarters of a circle about X2 Z-5, down past the axis, round
     // the far side at Z-10 and up to X7.
+    m.SpindleOn();
     m.StartFrom(2, 0, "G02 X7 Z-5 R-5 F0.2\n");
     m.Run();
     const auto& r = m.sim->workpiece.profile_r;
@@ -134,6 +141,7 @@ TEST(ArcStep, ANegativeRadiusTakesTheLongerWayAndCutsThroughTheAxis)
 TEST(ArcStep, AnIKArcStaysOnItsCircle)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(10, 0, "G02 X10 Z-15 I0 K-7.5 F0.2\n");
     m.Run();
     const auto& r = m.sim->workpiece.profile_r;
@@ -157,6 +165,7 @@ TEST(ArcStep, AnArcThatCannotExistWarnsAndStopsTheRun)
 Doubles ThreadProfile(double lead)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(19, 0, "G32 X19 Z-12 F" + FixedText(lead, 2) + "\n");
     m.Run();
     return Doubles(m.sim->workpiece.profile_r.begin(), m.sim->workpiece.profile_r.begin() + 13);
@@ -178,6 +187,7 @@ TEST(ThreadStep, A60DegreeToolLeavesARootEveryLeadAndNeverCutsBelowX)
 TEST(ThreadStep, PassesOfSmallerXDeepenTheThread)
 {
     SMachine m;
+    m.SpindleOn();
     m.StartFrom(20, 2, "G00 X18.5 Z2\nG32 X18.5 Z-9 F3\nG00 X22 Z-9\nG00 X22 Z2\nG00 X17.5 Z2\nG32 X17.5 Z-9 F3\n");
     m.Run();
     const auto& r = m.sim->workpiece.profile_r;
@@ -202,7 +212,8 @@ TEST(Capacity, AFullTraceStopsTheRunWithAWarningAndWritesNothingMore)
 TEST(Capacity, CuttingBeyondTheProfileStopsTheRun)
 {
     SMachine m;
-    m.StartFrom(30, -29998, "G01 X30 Z-30010 F0.2\n");
+    // Clear above the chuck.
+    m.StartFrom(80, -29998, "G01 X80 Z-30010 F0.2\n");
     m.Run();
     EXPECT_EQ(m.TraceZ(), (Doubles{-29998, -29999}));
     ASSERT_EQ(m.out.warnings.size(), 1u);

@@ -70,7 +70,7 @@ TEST_F(BuiltList, FacingCycleBecomesFourMovesAroundTheFace)
 TEST(TurningCycle, EveryPassOfARoughingSeriesCuts)
 {
     SMachine m;
-    m.Start("G00 X22 Z2\nG90 X19 Z-30 F0.2\nG90 X18 Z-30 F0.2\nG90 X17 Z-30 F0.2\nG94 X10 Z-1 F0.2\nM02\n");
+    m.Start("M03 S800\nG00 X22 Z2\nG90 X19 Z-30 F0.2\nG90 X18 Z-30 F0.2\nG90 X17 Z-30 F0.2\nG94 X10 Z-1 F0.2\nM02\n");
     m.Run();
     const auto& r = m.sim->workpiece.profile_r;
     EXPECT_DOUBLE_EQ(r[0], 10.0);

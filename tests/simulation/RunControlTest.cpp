@@ -199,6 +199,17 @@ TEST(RunControl, OnlyTheOfferedSpeedsAreTaken)
     EXPECT_EQ(in.speed, 1);
 }
 
+TEST(RunControl, TheFastestSpeedTakesItsWholeCountAFrameWhenRunsMustRepeat)
+{
+    SRun r;
+    r.sim->interp.fixed_fast_steps = true;
+    ASSERT_TRUE(SetSpeed(r.sim->interp, kSpeedAsFastAsDrawn));
+    SetFeedOverride(r.sim->interp, 10);
+    r.Start("G00 X100 Z245\nG01 X100 Z-3000 F0.2\nM02\n");
+    r.Frames(1);
+    EXPECT_EQ(r.sim->workpiece.nn, kSpeedAsFastAsDrawn / 10);
+}
+
 TEST(RunControl, TheOverrideDialScalesTheStepsAFrame)
 {
     SRun r;

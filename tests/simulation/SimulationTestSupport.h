@@ -79,6 +79,9 @@ struct SMachine {
         in.cur = 0;
         in.cur_x = x, in.cur_z = z;
     }
+    // The spindle turning as its key leaves it, for the tests of a cut that
+    // do not start it with M03 of their own.
+    void SpindleOn() { panel.m_nSpindle = ESpindle::Clockwise; }
     // Steps until the program ends or the limit is reached; the steps taken.
     int Run(int limit = 100000)
     {
