@@ -63,6 +63,17 @@ void TakeSpindle(SFeedState& feed, double speed)
     feed.feedSecondsPerMm = rate > 0.0 ? 60.0 / rate : 0.0;
 }
 
+double CycleTimeSeconds(const CInterpreterState& in)
+{
+    double seconds = 0.0;
+    for (const MoveNode& node : in.nodes) {
+        seconds += NodeSeconds(node);
+        if (node.kind == 'M' && node.code == ECode::M02)
+            break; // what follows the end never runs
+    }
+    return seconds;
+}
+
 void CountRunTime(CInterpreterState& in, double share, bool finished)
 {
     const double seconds = NodeSeconds(in.Current());

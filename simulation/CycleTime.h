@@ -3,7 +3,9 @@
 // statements rather than from how fast the picture runs: feeds at F mm/rev
 // times S rev/min (F mm/min after G98), rapids at a stated rate, auxiliary
 // functions and tool changes taking no time. The list builder gives every
-// node its seconds as it goes; the steps count them off.
+// node its rate as it goes; the steps count the seconds off, and the whole
+// program's are summed only when asked, so that a start does not pay for a
+// length of every node.
 #include "simulation/Interpreter.h"
 
 #include <cmath>
@@ -66,6 +68,11 @@ inline double NodeSeconds(const MoveNode& node)
 {
     return node.seconds_per_mm == 0.0 ? 0.0 : PathLength(node) * node.seconds_per_mm;
 }
+
+// The whole program's seconds, to its end (M02 or M30): node by node, in
+// the order a run counts them, so a run that is not stopped ends with
+// run_seconds equal to this.
+double CycleTimeSeconds(const CInterpreterState& in);
 
 // The tool share (0 to 1) of the way along the current node, or past its
 // end: the run's time grows by that share of the node's seconds, and every

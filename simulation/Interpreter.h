@@ -64,10 +64,9 @@ struct CInterpreterState {
     int override_credit = 0;   // hundredths of a step carried to the next frame
 
     // Machining time as a real machine would take it, from the statements
-    // rather than from how fast the picture runs: the whole program's, set
-    // at the start; this run's so far; and every run's since the program
-    // started, as a control's operating-time counter keeps it.
-    double cycle_seconds = 0.0;
+    // rather than from how fast the picture runs: this run's so far, and
+    // every run's since the program started, as a control's operating-time
+    // counter keeps it. The whole program's is CycleTimeSeconds.
     double run_seconds = 0.0;
     double total_seconds = 0.0;
     double passed_seconds = 0.0; // this run's nodes that are done

@@ -30,10 +30,8 @@ struct SBuilder {
     double patternX = 0.0, patternZ = 0.0, patternPasses = 1.0;
     // The contour of the last roughing cycle, which a bare G70 finishes.
     std::optional<std::pair<std::size_t, std::size_t>> lastContour;
-    // The feed and spindle speed in force, for each node's machining time,
-    // and whether M02 has ended the time the program takes.
+    // The feed and spindle speed in force, for each node's machining time.
     SFeedState feed;
-    bool ended = false;
     // The number P and Q give each statement: its N word when the program
     // has them, else its statement number. Filled at the first cycle.
     std::vector<int> numbers;

@@ -42,10 +42,6 @@ void PushNode(SBuilder& b, const MoveNode& node)
     added.seconds_per_mm = SecondsPerMm(added, b.feed);
     if (added.kind == 'M' && (added.code == ECode::M03 || added.code == ECode::M04 || added.code == ECode::M05))
         TakeSpindle(b.feed, added.s);
-    // What follows the program's end never runs.
-    if (!b.ended)
-        b.state.cycle_seconds += NodeSeconds(added);
-    b.ended = b.ended || (added.kind == 'M' && added.code == ECode::M02);
 }
 
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
@@ -208,7 +204,6 @@ void ClearMoveList(CInterpreterState& state)
     // A node of the old list must not be taken for one of the new.
     state.cur = kNoNode;
     state.started = kNoNode;
-    state.cycle_seconds = 0.0;
 }
 
 void BuildMoveList(CInterpreterState& state, const CVelmoraDoc& doc, double x, double z, bool diameter)

@@ -3,6 +3,7 @@
 #include "program/ProgramFile.h"
 #include "panel/PanelState.h"
 #include "platform/StreamPrompter.h"
+#include "simulation/CycleTime.h"
 #include "simulation/Interpreter.h"
 #include "simulation/RunControl.h"
 #include "common/NumberText.h"
@@ -315,7 +316,7 @@ int RunVelmoraSim(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     CPrintingOutput printer(out, sim, options.positions);
     StartSimulation(machine->sim, doc, printer);
     if (options.cycleTime)
-        std::fprintf(out, "time\t%s\n", FixedText(sim.interp.cycle_seconds, 1).c_str());
+        std::fprintf(out, "time\t%s\n", FixedText(CycleTimeSeconds(sim.interp), 1).c_str());
     const long long frames = options.actions.empty()
                                  ? RunFrames(*machine, printer, options.maxFrames)
                                  : RunScript(*machine, doc, script, printer, out, options.maxFrames);
