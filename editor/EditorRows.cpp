@@ -50,7 +50,7 @@ const SStoredRowRule kStoredRows[] = {
     {{ECode::G02, ECode::G03}, {EField::X, EField::Z, EField::I, EField::K, EField::R, EField::F}},
     {{ECode::G71, ECode::G73},
      {EField::P, EField::Q, EField::X, EField::Z, EField::R, EField::F, EField::S, EField::T}},
-    {{ECode::G90, ECode::G94}, {EField::X, EField::Z, EField::R, EField::F}},
+    {{ECode::G90, ECode::G92, ECode::G94}, {EField::X, EField::Z, EField::R, EField::F}},
     {{ECode::M03, ECode::M04}, {EField::S, EField::T}},
 };
 
@@ -117,7 +117,7 @@ TEditorRow CEditorForm::StoredRow(const CProcess& statement)
     if (code.empty())
         row[2] = std::string(statement.Get(EWord::X));
     const ECode id = ::FindCode(code).code;
-    const bool cycle = id == ECode::G90 || id == ECode::G94;
+    const bool cycle = id == ECode::G90 || id == ECode::G92 || id == ECode::G94;
     for (const auto& rule : kStoredRows) {
         if (!Contains(rule.codes, id))
             continue;

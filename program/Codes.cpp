@@ -36,7 +36,7 @@ constexpr SCodeInfo kCodes[] = {
     {ECode::G73, "G73", 'G', 73, true, false, kPatternFirstLine, kSecondLine},
     {ECode::G76, "G76", 'G', 76, true, false, 0, 0},
     {ECode::G90, "G90", 'G', 90, true, true, kCycle, 0},
-    {ECode::G92, "G92", 'G', 92, true, false, 0, 0},
+    {ECode::G92, "G92", 'G', 92, true, true, kCycle, 0},
     {ECode::G94, "G94", 'G', 94, true, true, kCycle, 0},
     {ECode::G96, "G96", 'G', 96, true, false, 0, 0},
     {ECode::G97, "G97", 'G', 97, true, false, 0, 0},

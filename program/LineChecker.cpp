@@ -371,6 +371,7 @@ bool CLineCheck::RunGCode(int number)
     case ECode::G73: RulesG71(code); return true;
     case ECode::G70: RulesG70(); return true;
     case ECode::G90:
+    case ECode::G92:
     case ECode::G94: return RulesCycle(code);
     default: break;
     }

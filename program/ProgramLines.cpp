@@ -17,7 +17,7 @@ bool IsBare(std::string_view word) { return word.size() <= 1; }
 // this code, or null where nothing is filled in.
 const std::string* CarriedWord(const SCarriedState& state, std::string_view code, EWord word)
 {
-    const bool cycle = code == "G90" || code == "G94";
+    const bool cycle = code == "G90" || code == "G92" || code == "G94";
     if (code.starts_with("G7") || (cycle && word != EWord::X && word != EWord::Z))
         return nullptr;
     switch (word) {

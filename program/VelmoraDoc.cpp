@@ -197,7 +197,7 @@ SPoint CVelmoraDoc::EndPointFrom(const CProcess& record, SPoint start, SPoint ha
 SPoint CVelmoraDoc::AfterMove(const CProcess& record, SPoint start, SPoint target)
 {
     const ECode code = FindCode(record.Code()).code;
-    return code == ECode::G90 || code == ECode::G94 ? start : target;
+    return code == ECode::G90 || code == ECode::G92 || code == ECode::G94 ? start : target;
 }
 
 SPoint CVelmoraDoc::TargetFrom(const CProcess& record, SPoint start, SPoint had)

@@ -84,23 +84,29 @@ void AppendArc(SBuilder& b, const CProcess& statement, ECode code)
     b.at = to;
 }
 
-void AppendThread(SBuilder& b, const CProcess& statement)
+// A thread pass to a point at lead mm a turn.
+void PushThread(SBuilder& b, int line, SArcPoint to, double lead)
 {
-    MoveNode node = NewNode('G', statement.m_nLineNumber);
+    MoveNode node = NewNode('G', line);
     node.code = ECode::G32;
     node.cycle = b.cycle;
     node.x0 = b.at.x, node.z0 = b.at.z;
-    const SArcPoint to = EndOf(b, statement);
     node.x1 = to.x, node.z1 = to.z;
-    node.f = Value(statement, EWord::F);
+    node.f = lead;
     PushNode(b, node);
-    b.at = {node.x1, node.z1};
+    b.at = to;
 }
 
-// One pass of a turning (G90) or facing (G94) cycle: out from the point
-// where the tool stands and back to it, so every pass and the statement
-// after the cycle start there. R is the taper: for G90 the radius where the
-// cut starts less the radius where it ends.
+void AppendThread(SBuilder& b, const CProcess& statement)
+{
+    PushThread(b, statement.m_nLineNumber, EndOf(b, statement), Value(statement, EWord::F));
+}
+
+// One pass of a turning (G90), threading (G92) or facing (G94) cycle: out
+// from the point where the tool stands and back to it, so every pass and
+// the statement after the cycle start there. R is the taper: for G90 and
+// G92 the radius where the cut starts less the radius where it ends. A
+// thread pass leaves its groove by rapid, straight out in X, as on a control.
 void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
 {
     const int line = statement.m_nLineNumber;
@@ -115,6 +121,10 @@ void AppendCycle(SBuilder& b, const CProcess& statement, ECode code)
         AppendMove(b, line, rapid, x1 + r, start.z);
         AppendMove(b, line, feed, x1, z1);
         AppendMove(b, line, feed, start.x, z1);
+    } else if (code == ECode::G92) {
+        AppendMove(b, line, rapid, x1 + r, start.z);
+        PushThread(b, line, {x1, z1}, Value(statement, EWord::F));
+        AppendMove(b, line, rapid, start.x, z1);
     } else {
         AppendMove(b, line, rapid, start.x, z1 + r);
         AppendMove(b, line, feed, x1, z1);
@@ -138,6 +148,7 @@ void TranslateMotion(SBuilder& b, const CProcess& statement, ECode code)
     case ECode::G03: AppendArc(b, statement, code); break;
     case ECode::G32: AppendThread(b, statement); break;
     case ECode::G90:
+    case ECode::G92:
     case ECode::G94: AppendCycle(b, statement, code); break;
     default: break; // set-up codes and cycles the simulation does not show
     }

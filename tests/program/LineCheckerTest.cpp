@@ -55,6 +55,8 @@ const SCase kCases[] = {
      {"1 G02 X20 Z-10 I5 K0 F0.1", "2 G03 X30 Z-20 I5 K0 F0.1"}, {}},
     {"G90 stores R0 and leaves the carried code alone", "G01X40Z0F1\nG90X30Z-20F0.2\nX28\n",
      {"1 G01 X40 Z0 F1", "2 G90 X30 Z-20 R0 F0.2", "3 G01 X28 Z-20 F1"}, {}},
+    {"G92 keeps its words as G90 does", "G00X15Z5\nG92X9.2Z-8F1.5\n",
+     {"1 G00 X15 Z5", "2 G92 X9.2 Z-8 R0 F1.5"}, {}},
     {"G94 wants F in its own line", "G01X40Z0F1\nG94X30Z-2\n", {"1 G01 X40 Z0 F1"}, {"第2行G94代码无F指令，请纠正!"}},
     {"a T word takes the rest of the line", "G00X1Z1\nG00T0101X5\n", {"1 G00 X1 Z1", "2 T0101X5"}, {}},
     {"a cycle's first line", "G71(1)U2R1\n", {"1 G71 U2 R1"}, {}},

@@ -67,6 +67,16 @@ TEST_F(BuiltList, FacingCycleBecomesFourMovesAroundTheFace)
     EXPECT_EQ(Moves(state), expected);
 }
 
+TEST_F(BuiltList, ThreadingCycleCutsAtItsLeadAndLeavesByRapid)
+{
+    Build("G00 X15 Z5\nG92 X9.2 Z-8 F1.5\nG00 X30 Z5\n");
+    const std::vector<SMove> expected{{ECode::G00, 0, 0, 15, 5},      {ECode::G00, 15, 5, 9.2, 5},
+                                      {ECode::G32, 9.2, 5, 9.2, -8},  {ECode::G00, 9.2, -8, 15, -8},
+                                      {ECode::G00, 15, -8, 15, 5},    {ECode::G00, 15, 5, 30, 5}};
+    EXPECT_EQ(Moves(state), expected);
+    EXPECT_DOUBLE_EQ(state.nodes.at(2).f, 1.5);
+}
+
 TEST(TurningCycle, EveryPassOfARoughingSeriesCuts)
 {
     SMachine m;
