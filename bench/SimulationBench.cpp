@@ -136,8 +136,8 @@ void BM_CycleTime(benchmark::State& state)
         SFeedState feed;
         for (const auto& statement : program.doc.Statements())
             TakeFeed(feed, statement->Get(EWord::F), ECode::None);
-        for (const MoveNode& node : sim->interp.nodes)
-            benchmark::DoNotOptimize(SecondsPerMm(node, feed));
+        for (MoveNode& node : sim->interp.nodes)
+            benchmark::DoNotOptimize(node.seconds_per_mm = feed.feedSecondsPerMm);
     }
 }
 BENCHMARK(BM_CycleTime)->Arg(30000)->Unit(benchmark::kMillisecond);

@@ -38,21 +38,6 @@ inline void TakeFeed(SFeedState& feed, std::string_view fWord, ECode code)
         ChangeFeed(feed, fWord, perMinute);
 }
 
-// Seconds a millimetre of a 'G' node takes at this feed; a feed move with
-// no feed or no spindle speed takes none, as does anything that does not
-// move.
-inline double SecondsPerMm(const MoveNode& node, const SFeedState& feed)
-{
-    if (node.kind != 'G' || node.impossible || node.warning != 0)
-        return 0.0;
-    if (node.code == ECode::G00)
-        return 60.0 / kRapidRate;
-    if (node.code != ECode::G32)
-        return feed.feedSecondsPerMm;
-    const double rate = node.f * feed.spindle;
-    return rate > 0.0 ? 60.0 / rate : 0.0;
-}
-
 inline double PathLength(const MoveNode& node)
 {
     if (node.code == ECode::G02 || node.code == ECode::G03)
@@ -63,10 +48,21 @@ inline double PathLength(const MoveNode& node)
     return std::sqrt(dx * dx + dz * dz);
 }
 
-// The seconds of the whole node.
+// The seconds of the whole node: a rapid at the rapid rate, a thread at its
+// lead a turn, a feed move as the builder timed it; a move with no feed or
+// no spindle speed takes none, as does anything that does not move.
 inline double NodeSeconds(const MoveNode& node)
 {
-    return node.seconds_per_mm == 0.0 ? 0.0 : PathLength(node) * node.seconds_per_mm;
+    if (node.kind != 'G' || node.impossible || node.warning != 0)
+        return 0.0;
+    double perMm = node.seconds_per_mm;
+    if (node.code == ECode::G00) {
+        perMm = 60.0 / kRapidRate;
+    } else if (node.code == ECode::G32) {
+        const double rate = node.f * node.s;
+        perMm = rate > 0.0 ? 60.0 / rate : 0.0;
+    }
+    return perMm == 0.0 ? 0.0 : PathLength(node) * perMm;
 }
 
 // The whole program's seconds, to its end (M02 or M30): node by node, in

@@ -17,7 +17,7 @@ class CVelmoraDoc;
 struct MoveNode {
     char kind = 'G';
     int tool = 0;          // turret station, T nodes
-    double s = 0.0;        // spindle speed of M03/M04; 0 for M05
+    double s = 0.0;        // spindle speed of M03/M04, 0 for M05; a thread's, the speed it is cut at
     double f = 0.0;        // thread lead of G32, mm
     double x0 = 0.0, z0 = 0.0; // start point
     double x1 = 0.0, z1 = 0.0; // end point
@@ -30,7 +30,7 @@ struct MoveNode {
     ECode cycle = ECode::None; // the G70/G71/G73 whose pass this is: the status shows it
     int warning = 0;       // a cycle that cannot be machined: the run stops here with this kind
     int line = 0;          // line number of the statement it came from
-    double seconds_per_mm = 0.0; // machining time along its path on a real machine
+    double seconds_per_mm = 0.0; // a feed move's machining time a mm on a real machine
 };
 
 // Stands for no node where an index into the list is expected.

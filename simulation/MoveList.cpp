@@ -39,7 +39,7 @@ void PushNode(SBuilder& b, const MoveNode& node)
 {
     // Timed in place: a node is large, and a copy more shows in a start.
     MoveNode& added = b.state.nodes.emplace_back(node);
-    added.seconds_per_mm = SecondsPerMm(added, b.feed);
+    added.seconds_per_mm = b.feed.feedSecondsPerMm;
     if (added.kind == 'M' && (added.code == ECode::M03 || added.code == ECode::M04 || added.code == ECode::M05))
         TakeSpindle(b.feed, added.s);
 }
@@ -93,6 +93,7 @@ void PushThread(SBuilder& b, int line, SArcPoint to, double lead)
     node.x0 = b.at.x, node.z0 = b.at.z;
     node.x1 = to.x, node.z1 = to.z;
     node.f = lead;
+    node.s = b.feed.spindle;
     PushNode(b, node);
     b.at = to;
 }
