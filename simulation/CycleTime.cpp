@@ -10,7 +10,7 @@ namespace {
 // anything else is read as any word.
 double FeedValue(std::string_view word)
 {
-    constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::size_t i = 1;
     const bool negative = i < word.size() && word[i] == '-';
     if (i < word.size() && (word[i] == '-' || word[i] == '+'))
