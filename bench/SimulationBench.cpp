@@ -135,7 +135,7 @@ void BM_CycleTime(benchmark::State& state)
     for (auto _ : state) {
         SFeedState feed;
         for (const auto& statement : program.doc.Statements())
-            TakeFeed(feed, statement->Get(EWord::F), ECode::None);
+            TakeFeed(feed, *statement, ECode::None);
         for (MoveNode& node : sim->interp.nodes)
             benchmark::DoNotOptimize(node.seconds_per_mm = feed.feedSecondsPerMm);
     }

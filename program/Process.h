@@ -23,7 +23,7 @@ class CProcess {
 public:
     static constexpr std::size_t kTexts = static_cast<std::size_t>(EWord::Count);
 
-    CProcess() { m_end.fill(0); }
+    CProcess();
     // Fields in the order programs and the editor give them.
     CProcess(int lineNumber, std::string_view code, std::string_view p, std::string_view q,
              std::string_view x, std::string_view z, std::string_view i, std::string_view k,
@@ -32,6 +32,9 @@ public:
 
     std::string_view Get(EWord word) const;
     void Set(EWord word, std::string_view text);
+    // The F word's value, read once when the word is set, since every start
+    // times the moves by it; NaN without an F word.
+    double FeedValue() const { return m_feed; }
 
     std::string_view Code() const { return Get(EWord::Code); }
     // The cleaned program line a statement was read from (empty for
@@ -73,8 +76,12 @@ private:
 
     std::string m_text;
     std::array<std::uint32_t, kSegments> m_end; // end offset of each text in m_text
+    double m_feed;
 };
 
 // The value of a word: the text after its letter read as a decimal number,
 // longest numeric prefix; empty or non-numeric text gives 0.
 double WordValue(std::string_view word);
+// The same, quickly for the plain decimals that F words are; NaN for an
+// empty word.
+double FeedWordValue(std::string_view word);

@@ -131,7 +131,7 @@ void ReplayContour(SBuilder& b, SRange range, SArcPoint shift)
         const ECode code = MotionCode(*b.statements[n]);
         // Roughing keeps its own F; the finish runs at the contour's.
         if (b.cycle == ECode::G70)
-            TakeFeed(b.feed, b.statements[n]->Get(EWord::F), code);
+            TakeFeed(b.feed, *b.statements[n], code);
         if (code != ECode::None)
             TranslateMotion(b, *b.statements[n], code);
     }

@@ -6,10 +6,10 @@
 // node its rate as it goes; the steps count the seconds off, and the whole
 // program's are summed only when asked, so that a start does not pay for a
 // length of every node.
+#include "program/Process.h"
 #include "simulation/Interpreter.h"
 
 #include <cmath>
-#include <string_view>
 
 // The rapid traverse rate the time assumes, mm/min.
 inline constexpr double kRapidRate = 4000.0;
@@ -20,22 +20,23 @@ struct SFeedState {
     double f = 0.0;
     bool perMinute = false;
     double spindle = 0.0;
-    std::string_view fWord;       // the F word f was read from
     double feedSecondsPerMm = 0.0; // of a feed move at these, 0 without a rate
 };
 
-// A change of F or of G98/G99; the words that keep them leave them alone.
-void ChangeFeed(SFeedState& feed, std::string_view fWord, bool perMinute);
+// A change of F (NaN: none) or of G98/G99.
+void ChangeFeed(SFeedState& feed, double f, bool perMinute);
 // The speed M03, M04 or M05 sets.
 void TakeSpindle(SFeedState& feed, double speed);
 
-// The feed words of a statement whose G code is code (None without one).
-// Inline, as what every statement of a start pays: most change nothing.
-inline void TakeFeed(SFeedState& feed, std::string_view fWord, ECode code)
+// The feed of a statement whose G code is code (None without one). Inline,
+// as what every statement of a start pays: most change nothing, and the
+// statement read its F word's value when it was made.
+inline void TakeFeed(SFeedState& feed, const CProcess& statement, ECode code)
 {
     const bool perMinute = code == ECode::G98 || (code != ECode::G99 && feed.perMinute);
-    if ((!fWord.empty() && fWord != feed.fWord) || perMinute != feed.perMinute)
-        ChangeFeed(feed, fWord, perMinute);
+    const double f = statement.FeedValue();
+    if ((!std::isnan(f) && f != feed.f) || perMinute != feed.perMinute)
+        ChangeFeed(feed, f, perMinute);
 }
 
 inline double PathLength(const MoveNode& node)

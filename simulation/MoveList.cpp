@@ -38,10 +38,7 @@ MoveNode NewNode(char kind, int line)
 void PushNode(SBuilder& b, const MoveNode& node)
 {
     // Timed in place: a node is large, and a copy more shows in a start.
-    MoveNode& added = b.state.nodes.emplace_back(node);
-    added.seconds_per_mm = b.feed.feedSecondsPerMm;
-    if (added.kind == 'M' && (added.code == ECode::M03 || added.code == ECode::M04 || added.code == ECode::M05))
-        TakeSpindle(b.feed, added.s);
+    b.state.nodes.emplace_back(node).seconds_per_mm = b.feed.feedSecondsPerMm;
 }
 
 void AppendMove(SBuilder& b, int line, ECode code, double x1, double z1)
@@ -173,6 +170,8 @@ void TranslateAuxiliary(SBuilder& b, const CProcess& statement, ECode code)
     default: return; // an auxiliary function the machine does not have
     }
     PushNode(b, node);
+    if (code == ECode::M03 || code == ECode::M04 || code == ECode::M05)
+        TakeSpindle(b.feed, node.s);
 }
 
 // Returns the index of the statement to translate next: a roughing cycle
@@ -182,7 +181,7 @@ std::size_t TranslateStatement(SBuilder& b, std::size_t index)
     const CProcess& statement = *b.statements[index];
     std::string text(statement.Get(EWord::T));
     if (RemoveAll(text, 'T')) {
-        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
+        TakeFeed(b.feed, statement, ECode::None);
         // T0202: station 2, offset 2; the offset is not simulated. A word
         // of one or two digits (T2, T02) names the station alone.
         MoveNode node = NewNode('T', statement.m_nLineNumber);
@@ -196,12 +195,12 @@ std::size_t TranslateStatement(SBuilder& b, std::size_t index)
     text = statement.Code();
     if (RemoveAll(text, 'G')) {
         const ECode code = FindCode('G', LeadingInt(text)).code;
-        TakeFeed(b.feed, statement.Get(EWord::F), code);
+        TakeFeed(b.feed, statement, code);
         if (code == ECode::G70 || code == ECode::G71 || code == ECode::G73)
             return TranslateCycle(b, index, code);
         TranslateMotion(b, statement, code);
     } else {
-        TakeFeed(b.feed, statement.Get(EWord::F), ECode::None);
+        TakeFeed(b.feed, statement, ECode::None);
         if (RemoveAll(text, 'M'))
             TranslateAuxiliary(b, statement, FindCode('M', LeadingInt(text)).code);
     }
