@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(WordValue, ReadsTheLongestDecimalPrefixAfterTheLetter)
 {
     EXPECT_DOUBLE_EQ(WordValue("X20.5"), 20.5);
@@ -32,4 +34,14 @@ TEST(Process, KeepsEveryTextApartInOneBuffer)
     EXPECT_EQ(record.Get(EWord::F), "F0.2");
     EXPECT_EQ(record.m_nLineNumber, 7);
     EXPECT_EQ(record.m_nListIndex, 3);
+}
+
+TEST(Process, KeepsTheFeedWordsValueAsTheWordChanges)
+{
+    CProcess statement(1, "G01", "", "", "X10", "Z-5", "", "", "", "F0.25", "", "", "", 0);
+    EXPECT_EQ(statement.FeedValue(), 0.25);
+    for (const char* word : {"F.1", "F1e2", "F0.1234567890123456", "F-3", "F"})
+        EXPECT_EQ((statement.Set(EWord::F, word), statement.FeedValue()), WordValue(word)) << word;
+    statement.Set(EWord::F, "");
+    EXPECT_TRUE(std::isnan(statement.FeedValue()));
 }
