@@ -8,7 +8,7 @@ namespace {
 constexpr std::size_t Index(EWord word) { return static_cast<std::size_t>(word); }
 } // namespace
 
-CProcess::CProcess() : m_feed(std::numeric_limits<double>::quiet_NaN())
+CProcess::CProcess() : m_feed(std::numeric_limits<float>::quiet_NaN())
 {
     m_end.fill(0);
 }
@@ -17,7 +17,7 @@ CProcess::CProcess(int lineNumber, std::string_view code, std::string_view p, st
                    std::string_view x, std::string_view z, std::string_view i, std::string_view k,
                    std::string_view r, std::string_view f, std::string_view s, std::string_view t,
                    std::string_view auxCode, int listIndex, std::string_view sourceLine)
-    : m_nLineNumber(lineNumber), m_nListIndex(listIndex), m_feed(FeedWordValue(f))
+    : m_nLineNumber(lineNumber), m_nListIndex(listIndex), m_feed(static_cast<float>(FeedWordValue(f)))
 {
     const std::array<std::string_view, kSegments> texts{code, p, q, x, z, i, k, r, f, s, t, auxCode, sourceLine,
                                                         {}, {}, {}};
@@ -27,7 +27,8 @@ CProcess::CProcess(int lineNumber, std::string_view code, std::string_view p, st
     m_text.reserve(total);
     for (std::size_t n = 0; n < kSegments; ++n) {
         m_text.append(texts[n]);
-        m_end[n] = static_cast<std::uint32_t>(m_text.size());
+        if (n < m_end.size())
+            m_end[n] = static_cast<std::uint32_t>(m_text.size());
     }
 }
 
@@ -39,14 +40,14 @@ std::string_view CProcess::Get(EWord word) const
 std::string_view CProcess::Segment(std::size_t n) const
 {
     std::size_t begin = n == 0 ? 0 : m_end[n - 1];
-    return std::string_view(m_text).substr(begin, m_end[n] - begin);
+    return std::string_view(m_text).substr(begin, End(n) - begin);
 }
 
 void CProcess::Set(EWord word, std::string_view text)
 {
     SetSegment(Index(word), text);
     if (word == EWord::F)
-        m_feed = FeedWordValue(text);
+        m_feed = static_cast<float>(FeedWordValue(text));
 }
 
 void CProcess::SetLayout(std::string_view before, std::string_view number, std::string_view lineEnd)
@@ -59,10 +60,10 @@ void CProcess::SetLayout(std::string_view before, std::string_view number, std::
 void CProcess::SetSegment(std::size_t n, std::string_view text)
 {
     std::size_t begin = n == 0 ? 0 : m_end[n - 1];
-    std::size_t oldSize = m_end[n] - begin;
+    std::size_t oldSize = End(n) - begin;
     m_text.replace(begin, oldSize, text);
     const auto delta = static_cast<std::int64_t>(text.size()) - static_cast<std::int64_t>(oldSize);
-    for (std::size_t m = n; m < kSegments; ++m)
+    for (std::size_t m = n; m < m_end.size(); ++m)
         m_end[m] = static_cast<std::uint32_t>(m_end[m] + delta);
 }
 

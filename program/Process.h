@@ -34,7 +34,7 @@ public:
     void Set(EWord word, std::string_view text);
     // The F word's value, read once when the word is set, since every start
     // times the moves by it; NaN without an F word.
-    double FeedValue() const { return m_feed; }
+    double FeedValue() const { return static_cast<double>(m_feed); }
 
     std::string_view Code() const { return Get(EWord::Code); }
     // The cleaned program line a statement was read from (empty for
@@ -74,9 +74,14 @@ private:
     std::string_view Segment(std::size_t n) const;
     void SetSegment(std::size_t n, std::string_view text);
 
+    // The end of segment n in m_text. The last segment ends with the text,
+    // so its end is not kept: that room holds the feed value, and the
+    // statement stays at its size, which a million of them feel.
+    std::size_t End(std::size_t n) const { return n + 1 == kSegments ? m_text.size() : m_end[n]; }
+
     std::string m_text;
-    std::array<std::uint32_t, kSegments> m_end; // end offset of each text in m_text
-    double m_feed;
+    std::array<std::uint32_t, kSegments - 1> m_end; // end offset of each text but the last in m_text
+    float m_feed; // F values have a few digits; a float keeps them in the room above
 };
 
 // The value of a word: the text after its letter read as a decimal number,
