@@ -95,18 +95,6 @@ void ScreenContent(QPainter& p)
     p.drawText(QRectF(30, 252, 330, 14), Qt::AlignLeft, QStringLiteral("JOG  ****  ***  ***"));
 }
 
-} // namespace
-
-void panel_art::ProgrammingModeWord(QPainter& p, bool diameter)
-{
-    p.setFont(Font(10.5, false));
-    p.setPen(kScreenText);
-    p.drawText(QRectF(110, 22, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               diameter ? QStringLiteral("直径编程") : QStringLiteral("半径编程"));
-}
-
-namespace {
-
 void SoftKeyCaptions(QPainter& p)
 {
     for (const SPanelKey& key : PanelKeys()) {
@@ -270,6 +258,14 @@ void NamePlate(QPainter& p)
 } // namespace
 
 namespace panel_art {
+
+void ProgrammingModeWord(QPainter& p, bool diameter)
+{
+    p.setFont(Font(10.5, false));
+    p.setPen(kScreenText);
+    p.drawText(QRectF(110, 22, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               diameter ? QStringLiteral("直径编程") : QStringLiteral("半径编程"));
+}
 
 void DialPointer(QPainter& p, QPointF c, double r, double degrees)
 {
